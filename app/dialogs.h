@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace mjcalc
+{
+
+// The codes players of the old calculators know: 0 none, 16 stop, 48 exclamation, 64 "i".
+enum class MessageIcon { None = 0, Error = 16, Warning = 48, Information = 64 };
+
+struct Message {
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    QString title;
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+// Every modal question the program asks goes through here, so that tests can answer instead of
+// a person and never block on a dialog.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // Modal, one OK button; without a title the program's name stands in the title bar.
+    void message(const QString& text, MessageIcon icon, const QString& title = {});
+
+protected:
+    virtual void present(const Message& message) = 0;
+};
+
+class QtDialogs final : public Dialogs
+{
+protected:
+    void present(const Message& message) override;
+};
+
+} // namespace mjcalc

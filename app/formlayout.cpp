@@ -1,0 +1,98 @@
+#include "app/formlayout.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace mjcalc
+{
+
+namespace
+{
+
+QWidget* createControl(const ControlSpec& spec, QWidget* surface)
+{
+    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
+    switch (spec.kind) {
+    case ControlKind::Label:
+    case ControlKind::BoldLabel: {
+        auto* label = new QLabel(caption, surface);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (spec.kind == ControlKind::BoldLabel) {
+            // The nearest the machine has to the 9.75 point bold sans the board was drawn with.
+            QFont font(QStringLiteral("MS Sans Serif"));
+            font.setStyleHint(QFont::SansSerif);
+            font.setPointSizeF(9.75);
+            font.setBold(true);
+            label->setFont(font);
+        }
+        return label;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(QString::fromLatin1(spec.name), surface);
+    case ControlKind::Button:
+        return new QPushButton(caption, surface);
+    case ControlKind::TextBox:
+        return new QLineEdit(caption, surface);
+    case ControlKind::Line:
+        return new LineControl(QPoint(twipsToPixels(spec.left), twipsToPixels(spec.top)),
+                               QPoint(twipsToPixels(spec.width), twipsToPixels(spec.height)),
+                               surface);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildControls(QWidget* surface, std::span<const ControlSpec> controls)
+{
+    std::vector<std::pair<int, QWidget*>> focusChain;
+    for (const ControlSpec& spec : controls) {
+        QWidget* widget = createControl(spec, surface);
+        widget->setObjectName(QString::fromLatin1(spec.name));
+        if (spec.kind != ControlKind::Line)
+            widget->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+        if (spec.tabIndex > 0)
+            focusChain.emplace_back(spec.tabIndex, widget);
+    }
+    std::sort(focusChain.begin(), focusChain.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusChain.size(); ++i)
+        QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+}
+
+QString rowCaption(std::span<const ControlSpec> controls, const ControlSpec& control)
+{
+    const ControlSpec* nearest = nullptr;
+    for (const ControlSpec& spec : controls) {
+        const bool isLabel = spec.kind == ControlKind::Label || spec.kind == ControlKind::BoldLabel;
+        if (!isLabel || spec.top != control.top || spec.left >= control.left || !spec.caption ||
+            !*spec.caption)
+            continue;
+        if (!nearest || spec.left > nearest->left)
+            nearest = &spec;
+    }
+    return nearest ? QString::fromUtf8(nearest->caption) : QString();
+}
+
+LineControl::LineControl(QPoint from, QPoint to, QWidget* parent)
+    : QWidget(parent), from_(from), to_(to)
+{
+    const QRect bounds = QRect(from, to).normalized();
+    setGeometry(bounds.x(), bounds.y(), std::max(1, bounds.width()), std::max(1, bounds.height()));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawLine(from_ - pos(), to_ - pos());
+}
+
+} // namespace mjcalc

@@ -1,0 +1,32 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace mjcalc
+{
+
+QString programVersionText()
+{
+    return QStringLiteral("%1.%2")
+        .arg(MJCALC_VERSION_MAJOR)
+        .arg(MJCALC_VERSION_MINOR, 2, 10, QLatin1Char('0'));
+}
+
+void describeApplication(QApplication& application)
+{
+    application.setApplicationName(QStringLiteral("mjcalc"));
+    application.setApplicationVersion(programVersionText());
+    application.setOrganizationName(QStringLiteral("MJ Calculator"));
+
+    // The sheets are laid out in fixed pixels for a compact 11-pixel sans; a wider or larger
+    // desktop font would clip their captions.
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}
+
+} // namespace mjcalc

@@ -1,0 +1,246 @@
+#include "calculator/form1.h"
+
+#include "app/dialogs.h"
+#include "app/numbertext.h"
+#include "calculator/form1layout.h"
+#include "calculator/tablelimit.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace mjcalc
+{
+
+namespace
+{
+
+const QString kTooHigh = QStringLiteral("limit is toooooooo high");
+const QString kTypo = QStringLiteral("You made a typo, mahjongaddict");
+const QString kTooLarge =
+    QStringLiteral("The points of this hand are too large to count: they go past 2147483647.\n"
+                   "Untick a doubling to count the hand again.");
+const QString kHonorHint = QStringLiteral(
+    "If the honor pong/kong is a dragon/prevailing/seat wind also check the box closed pong/kong "
+    "dragon/seat or prevailing wind (on the right side)!");
+const QString kWorthlessHint =
+    QStringLiteral("This does not aply when you have a pair of dragons or prevailing/seat winds !");
+
+QString boxName(int box)
+{
+    return QStringLiteral("Check%1").arg(box);
+}
+
+BoxValue boxValue(const QCheckBox* box)
+{
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return BoxValue::Ticked;
+    case Qt::PartiallyChecked:
+        return BoxValue::Greyed;
+    case Qt::Unchecked:
+        break;
+    }
+    return BoxValue::Clear;
+}
+
+} // namespace
+
+Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("V! Mah-Jongg Calculator"));
+
+    sheet_ = new QWidget(this);
+    sheet_->setObjectName(QStringLiteral("Form1Sheet"));
+    sheet_->resize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height));
+    setCentralWidget(sheet_);
+    buildControls(sheet_, form1Controls());
+
+    text1_ = control<QLineEdit>(sheet_, QStringLiteral("Text1"));
+    flowerLabel_ = control<QLabel>(sheet_, QStringLiteral("Label36"));
+    payoutLabel_ = control<QLabel>(sheet_, QStringLiteral("Label37"));
+    pointsLabel_ = control<QLabel>(sheet_, QStringLiteral("Label38"));
+    for (int box = kEastBox; box <= kHighestBox; ++box) {
+        if (box == kMissingBox)
+            continue;
+        boxes_[box] = control<QCheckBox>(sheet_, boxName(box));
+        // stateChanged, not clicked: a box the program clears must recount just like a click.
+        connect(boxes_[box], &QCheckBox::stateChanged, this, &Form1::tonen);
+    }
+
+    connect(text1_, &QLineEdit::textChanged, this, &Form1::text1Change);
+    for (int button = 1; button <= 3; ++button)
+        connect(control<QPushButton>(sheet_, QStringLiteral("Command%1").arg(button)),
+                &QPushButton::clicked, this, [this, button] { showHint(button); });
+    connect(control<QPushButton>(sheet_, QStringLiteral("Command4")), &QPushButton::clicked, this,
+            [this] { stepFlowers(-1); });
+    connect(control<QPushButton>(sheet_, QStringLiteral("Command5")), &QPushButton::clicked, this,
+            [this] { stepFlowers(+1); });
+
+    describeForScreenReaders();
+    resize(sheet_->size());
+    text1_->setFocus();
+    formLoad();
+}
+
+void Form1::formLoad()
+{
+    state_.FlowerCount = 0;
+    state_.TableLimit = 0;
+    tonen();
+}
+
+void Form1::init()
+{
+    state_.HandPoints = 20;
+    tonen();
+    text1_->setFocus();
+}
+
+void Form1::tonen()
+{
+    if (state_.TableLimit == 0)
+        return;
+    if (!puntentellen()) {
+        reportOverflow();
+        return;
+    }
+    std::int64_t amount = std::min(state_.HandPoints, state_.TableLimit);
+    eastofniet(amount);
+    payoutLabel_->setText(numberToText(amount));
+    pointsLabel_->setText(numberToText(state_.HandPoints));
+}
+
+bool Form1::puntentellen()
+{
+    const HandScore score = scoreHand(readSheet());
+    state_.HandPoints = score.handPoints;
+    return !score.overflow;
+}
+
+void Form1::eastofniet(std::int64_t& amount) const
+{
+    amount *= boxValue(boxes_[kEastBox]) == BoxValue::Ticked ? 6 : 4;
+}
+
+HandSheet Form1::readSheet() const
+{
+    HandSheet sheet;
+    for (int box = kEastBox; box <= kHighestBox; ++box) {
+        if (boxes_[box])
+            sheet.boxes[box] = boxValue(boxes_[box]);
+    }
+    sheet.flowerCount = state_.FlowerCount;
+    sheet.tableLimit = state_.TableLimit;
+    return sheet;
+}
+
+void Form1::reportOverflow()
+{
+    // A wrapped or stale figure would be read as the hand's worth, so neither stays on screen.
+    payoutLabel_->clear();
+    pointsLabel_->clear();
+    dialogs_.message(kTooLarge, MessageIcon::Error);
+}
+
+void Form1::text1Change()
+{
+    const LimitDecision decision = decideTableLimit(text1_->text());
+    switch (decision.action) {
+    case LimitAction::Ignore:
+        return;
+    case LimitAction::Typo:
+        dialogs_.message(kTypo, MessageIcon::Warning);
+        return;
+    case LimitAction::TooHigh:
+        dialogs_.message(kTooHigh, MessageIcon::Error);
+        // Changing the text comes straight back here with the highest limit, which takes it and
+        // recounts; counting once more afterwards could only repeat that.
+        text1_->setText(numberToText(kHighestTableLimit));
+        return;
+    case LimitAction::Accept:
+        state_.TableLimit = decision.limit;
+        tonen();
+        return;
+    }
+}
+
+void Form1::stepFlowers(int step)
+{
+    const std::int32_t next = state_.FlowerCount + step;
+    if (next >= 0 && next <= kMaxFlowers) {
+        state_.FlowerCount = next;
+        showFlowerCount();
+    }
+    tonen();
+}
+
+void Form1::showFlowerCount()
+{
+    flowerLabel_->setText(state_.FlowerCount == 0 ? QString() : numberToText(state_.FlowerCount));
+}
+
+void Form1::showHint(int button)
+{
+    dialogs_.message(button == 3 ? kWorthlessHint : kHonorHint, MessageIcon::Warning);
+}
+
+void Form1::describeForScreenReaders()
+{
+    // A box's caption is its own hidden name, useless to a listener; speak its row instead.
+    struct Box {
+        const ControlSpec* spec;
+        QString row;
+    };
+    const std::span<const ControlSpec> controls = form1Controls();
+    std::vector<Box> boxes;
+    for (const ControlSpec& spec : controls) {
+        if (spec.kind == ControlKind::CheckBox)
+            boxes.push_back({&spec, rowCaption(controls, spec)});
+    }
+    for (const Box& box : boxes) {
+        int position = 0;
+        int count = 0;
+        for (const Box& other : boxes) {
+            if (other.spec->top != box.spec->top || other.row != box.row)
+                continue;
+            ++count;
+            if (other.spec->left <= box.spec->left)
+                ++position;
+        }
+        QString name = box.row;
+        if (count == 4)
+            name = QStringLiteral("%1, meld %2 of 4").arg(box.row).arg(position);
+        else if (count > 1)
+            name = QStringLiteral("%1, %2 of %3").arg(box.row).arg(position).arg(count);
+        control<QCheckBox>(sheet_, QString::fromLatin1(box.spec->name))->setAccessibleName(name);
+    }
+
+    for (const ControlSpec& spec : controls) {
+        if (spec.kind != ControlKind::Button)
+            continue;
+        auto* button = control<QPushButton>(sheet_, QString::fromLatin1(spec.name));
+        const QString row = rowCaption(controls, spec);
+        if (!row.isEmpty())
+            button->setAccessibleDescription(row);
+    }
+    for (const char* hint : {"Command1", "Command2", "Command3"})
+        control<QPushButton>(sheet_, QString::fromLatin1(hint))
+            ->setAccessibleName(QStringLiteral("Hint"));
+    control<QPushButton>(sheet_, QStringLiteral("Command4"))
+        ->setAccessibleName(QStringLiteral("One flower or season fewer"));
+    control<QPushButton>(sheet_, QStringLiteral("Command5"))
+        ->setAccessibleName(QStringLiteral("One flower or season more"));
+    text1_->setAccessibleName(QStringLiteral("Table limit"));
+    flowerLabel_->setAccessibleDescription(QStringLiteral("flowers and seasons"));
+    payoutLabel_->setAccessibleDescription(QStringLiteral("V! Points"));
+    pointsLabel_->setAccessibleDescription(QStringLiteral("Your hand is worth"));
+}
+
+} // namespace mjcalc

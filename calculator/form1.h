@@ -1,0 +1,59 @@
+#pragma once
+
+#include "calculator/pointsstate.h"
+#include "calculator/scoring.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace mjcalc
+{
+
+class Dialogs;
+
+// The points calculator: the hand sheet, the table limit and the two results.
+class Form1 final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    Form1(PointsState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Recomputes the hand from the whole sheet and shows it; idle while no limit is entered.
+    void tonen();
+    // Starts a new count: HandPoints back to 20, results shown again, typing goes to the limit.
+    void init();
+
+    [[nodiscard]] QWidget* sheet() const { return sheet_; }
+
+private:
+    void formLoad();
+    void text1Change();
+    void stepFlowers(int step);
+    void showHint(int button);
+
+    // Reads the sheet and scores it into HandPoints; false when the count overflowed.
+    [[nodiscard]] bool puntentellen();
+    void eastofniet(std::int64_t& amount) const;
+    [[nodiscard]] HandSheet readSheet() const;
+    void showFlowerCount();
+    void reportOverflow();
+    void describeForScreenReaders();
+
+    PointsState& state_;
+    Dialogs& dialogs_;
+    QWidget* sheet_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLabel* flowerLabel_ = nullptr; // Label36
+    QLabel* payoutLabel_ = nullptr; // Label37
+    QLabel* pointsLabel_ = nullptr; // Label38
+    std::array<QCheckBox*, kHighestBox + 1> boxes_{};
+};
+
+} // namespace mjcalc

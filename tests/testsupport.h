@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+#include <QAbstractButton>
+#include <QList>
+#include <QTest>
+#include <QWidget>
+
+namespace mjcalc::test
+{
+
+// Answers every dialog at once and remembers what was shown, so no test waits on a modal box.
+class RecordingDialogs final : public Dialogs
+{
+public:
+    QList<Message> messages;
+
+protected:
+    void present(const Message& message) override { messages.append(message); }
+};
+
+// Finds a control by the name the player's manual would use; fails the test when it is missing.
+template <typename T> T* find(const QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        qWarning("no control named %s", qPrintable(name));
+    return found;
+}
+
+// A left click in the middle of the control, as a player would make it.
+void click(QWidget* window, const QString& name);
+
+} // namespace mjcalc::test
