@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 // The counters are 32-bit like the ones players know from the table; a result that does not
 // fit must be reported, never wrapped, so every step goes through these.

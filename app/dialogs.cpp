@@ -5,11 +5,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
-namespace
-{
+namespace {
 
 QMessageBox::Icon toQtIcon(MessageIcon icon)
 {

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 // The codes players of the old calculators know: 0 none, 16 stop, 48 exclamation, 64 "i".
 enum class MessageIcon { None = 0, Error = 16, Warning = 48, Information = 64 };
@@ -18,8 +17,7 @@ struct Message {
 
 // Every modal question the program asks goes through here, so that tests can answer instead of
 // a person and never block on a dialog.
-class Dialogs
-{
+class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
@@ -30,8 +28,7 @@ protected:
     virtual void present(const Message& message) = 0;
 };
 
-class QtDialogs final : public Dialogs
-{
+class QtDialogs final : public Dialogs {
 protected:
     void present(const Message& message) override;
 };

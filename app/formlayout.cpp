@@ -9,11 +9,9 @@
 #include <algorithm>
 #include <vector>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
-namespace
-{
+namespace {
 
 QWidget* createControl(const ControlSpec& spec, QWidget* surface)
 {

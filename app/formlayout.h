@@ -5,8 +5,7 @@
 
 #include <span>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 // Forms are drawn in twips, 1/1440 inch; at 96 dots per inch that is 15 to a pixel.
 [[nodiscard]] constexpr int twipsToPixels(int twips)
@@ -50,8 +49,7 @@ template <typename T> T* control(const QWidget* surface, const QString& name)
 }
 
 // A straight line between two points of the form, in the text colour.
-class LineControl final : public QWidget
-{
+class LineControl final : public QWidget {
 public:
     LineControl(QPoint from, QPoint to, QWidget* parent);
 

@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 // Without a display Qt aborts with a page of plugin errors; one plain sentence serves better.
 bool displayAvailable()

@@ -6,11 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
-namespace
-{
+namespace {
 
 constexpr std::uint64_t kLargestRadixValue = 0xFFFFFFFFu;
 

@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 // Decimal digits after one blank for zero and positive numbers, after "-" for negative ones:
 // the blank keeps a column of figures lined up whatever their sign.

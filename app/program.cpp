@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 QString programVersionText()
 {

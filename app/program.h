@@ -4,8 +4,7 @@
 
 class QApplication;
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 // Titles every message box that brings no title of its own.
 inline constexpr char kProgramName[] = "MJ Calculator";

@@ -13,11 +13,9 @@
 #include <algorithm>
 #include <vector>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
-namespace
-{
+namespace {
 
 const QString kTooHigh = QStringLiteral("limit is toooooooo high");
 const QString kTypo = QStringLiteral("You made a typo, mahjongaddict");

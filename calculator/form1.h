@@ -12,14 +12,12 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 class Dialogs;
 
 // The points calculator: the hand sheet, the table limit and the two results.
-class Form1 final : public QMainWindow
-{
+class Form1 final : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -1,10 +1,8 @@
 #include "calculator/form1layout.h"
 
-namespace mjcalc
-{
+namespace mjcalc {
 
-namespace
-{
+namespace {
 
 // The hand sheet as drawn: Left, Top, Width, Height in twips, then the tab index.
 constexpr ControlSpec kForm1Controls[] = {

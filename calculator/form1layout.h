@@ -4,8 +4,7 @@
 
 #include <span>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 // The main window's client area, in twips.
 inline constexpr int kForm1Width = 9120;

@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 // The points calculator's counters. They belong to the application, not to the window, so they
 // keep their values for as long as the program runs.

@@ -5,11 +5,9 @@
 #include <algorithm>
 #include <optional>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
-namespace
-{
+namespace {
 
 enum class RuleKind { Add, Multiply, Limit, Flowers };
 

@@ -3,8 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 // Box values as the hand sheet holds them. Only Ticked scores; a greyed box is not ticked.
 enum class BoxValue : std::uint8_t { Clear = 0, Ticked = 1, Greyed = 2 };

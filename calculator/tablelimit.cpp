@@ -2,8 +2,7 @@
 
 #include "app/numbertext.h"
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 LimitDecision decideTableLimit(QStringView text)
 {

@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-namespace mjcalc
-{
+namespace mjcalc {
 
 inline constexpr std::int32_t kHighestTableLimit = 65536;
 

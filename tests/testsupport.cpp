@@ -1,7 +1,6 @@
 #include "testsupport.h"
 
-namespace mjcalc::test
-{
+namespace mjcalc::test {
 
 void click(QWidget* window, const QString& name)
 {

@@ -7,12 +7,10 @@
 #include <QTest>
 #include <QWidget>
 
-namespace mjcalc::test
-{
+namespace mjcalc::test {
 
 // Answers every dialog at once and remembers what was shown, so no test waits on a modal box.
-class RecordingDialogs final : public Dialogs
-{
+class RecordingDialogs final : public Dialogs {
 public:
     QList<Message> messages;
 

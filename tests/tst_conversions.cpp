@@ -12,14 +12,12 @@ using namespace mjcalc;
 Q_DECLARE_METATYPE(ConversionError)
 Q_DECLARE_METATYPE(LimitAction)
 
-namespace
-{
+namespace {
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 } // namespace
 
-class TestConversions : public QObject
-{
+class TestConversions : public QObject {
     Q_OBJECT
 
 private slots:

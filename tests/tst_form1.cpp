@@ -13,8 +13,7 @@ using namespace mjcalc;
 using mjcalc::test::click;
 using mjcalc::test::find;
 
-namespace
-{
+namespace {
 
 const QString kTypo = QStringLiteral("You made a typo, mahjongaddict");
 const QString kTooHigh = QStringLiteral("limit is toooooooo high");
@@ -32,8 +31,7 @@ QString boxName(int box)
 
 } // namespace
 
-class TestForm1 : public QObject
-{
+class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:

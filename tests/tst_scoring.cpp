@@ -5,8 +5,7 @@
 
 using namespace mjcalc;
 
-namespace
-{
+namespace {
 
 HandSheet sheetWith(const QList<int>& ticked, int flowers = 0, int limit = 1'000'000)
 {
@@ -30,8 +29,7 @@ QList<int> range(int first, int last)
 
 } // namespace
 
-class TestScoring : public QObject
-{
+class TestScoring : public QObject {
     Q_OBJECT
 
 private slots:
