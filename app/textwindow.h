@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/formid.h"
+
+#include <QWidget>
+
+namespace mjcalc {
+
+struct TextWindowSpec;
+
+// A small window that shows one fixed text: the fan table, the definitions, the credits, the
+// authors' account and the thank-you note. Each opening shows the text as written again.
+class TextWindow final : public QWidget {
+public:
+    explicit TextWindow(const TextWindowSpec& spec);
+};
+
+// The text window for one of Form2, Form4, Form5, Form6 and Form7.
+[[nodiscard]] QWidget* createTextWindow(FormId id);
+
+} // namespace mjcalc
