@@ -3,6 +3,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QMessageBox>
 
 namespace mjcalc {
@@ -37,6 +38,14 @@ void QtDialogs::present(const Message& message)
     QMessageBox box(toQtIcon(message.icon), message.title, message.text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
+}
+
+std::optional<QColor> QtDialogs::pickColour(const QColor& preselected)
+{
+    const QColor chosen = QColorDialog::getColor(preselected, QApplication::activeWindow());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
 }
 
 } // namespace mjcalc

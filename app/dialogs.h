@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
+
+#include <optional>
 
 namespace mjcalc {
 
@@ -24,11 +27,17 @@ public:
     // Modal, one OK button; without a title the program's name stands in the title bar.
     void message(const QString& text, MessageIcon icon, const QString& title = {});
 
+    // Modal colour picker opening on the preselected colour; empty when the player cancels.
+    virtual std::optional<QColor> pickColour(const QColor& preselected) = 0;
+
 protected:
     virtual void present(const Message& message) = 0;
 };
 
 class QtDialogs final : public Dialogs {
+public:
+    std::optional<QColor> pickColour(const QColor& preselected) override;
+
 protected:
     void present(const Message& message) override;
 };

@@ -13,6 +13,15 @@ namespace mjcalc::test {
 class RecordingDialogs final : public Dialogs {
 public:
     QList<Message> messages;
+    QList<QColor> preselectedColours;
+    // Answers for the colour picker, first in first out; an empty answer, or none left, cancels.
+    QList<std::optional<QColor>> colourAnswers;
+
+    std::optional<QColor> pickColour(const QColor& preselected) override
+    {
+        preselectedColours.append(preselected);
+        return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
+    }
 
 protected:
     void present(const Message& message) override { messages.append(message); }

@@ -1,0 +1,113 @@
+#include "app/dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace mjcalc;
+
+Q_DECLARE_METATYPE(MessageIcon)
+
+namespace {
+
+// Runs once the next modal dialog is up, then closes it as the player would.
+void whenModalShows(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            answer(modal);
+        }
+    });
+    poll->start(10);
+}
+
+} // namespace
+
+// The dialogs the shipped program really shows, answered through the toolkit.
+class TestDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messageBoxIsModalWithOneOk_data();
+    void messageBoxIsModalWithOneOk();
+    void colourPicker_data();
+    void colourPicker();
+};
+
+void TestDialogs::messageBoxIsModalWithOneOk_data()
+{
+    QTest::addColumn<MessageIcon>("icon");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("qtIcon");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::newRow("error, program's title")
+        << MessageIcon::Error << "" << int(QMessageBox::Critical) << "MJ Calculator";
+    QTest::newRow("warning") << MessageIcon::Warning << "" << int(QMessageBox::Warning)
+                             << "MJ Calculator";
+    QTest::newRow("information, own title") << MessageIcon::Information << "Check This!"
+                                            << int(QMessageBox::Information) << "Check This!";
+    QTest::newRow("no icon") << MessageIcon::None << "" << int(QMessageBox::NoIcon)
+                             << "MJ Calculator";
+}
+
+void TestDialogs::messageBoxIsModalWithOneOk()
+{
+    QFETCH(MessageIcon, icon);
+    QFETCH(QString, title);
+    QFETCH(int, qtIcon);
+    QFETCH(QString, shownTitle);
+    QString seenText;
+    QString seenTitle;
+    int seenIcon = -1;
+    int buttons = 0;
+    whenModalShows([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        seenText = box->text();
+        seenTitle = box->windowTitle();
+        seenIcon = box->icon();
+        buttons = box->buttons().size();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QtDialogs dialogs;
+    dialogs.message(QStringLiteral("limit is toooooooo high"), icon, title);
+    QCOMPARE(seenText, QStringLiteral("limit is toooooooo high"));
+    QCOMPARE(seenTitle, shownTitle);
+    QCOMPARE(seenIcon, qtIcon);
+    QCOMPARE(buttons, 1);
+}
+
+void TestDialogs::colourPicker_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("OK keeps the preselected colour") << true;
+    QTest::newRow("Cancel gives nothing") << false;
+}
+
+void TestDialogs::colourPicker()
+{
+    QFETCH(bool, confirm);
+    QColor preselected;
+    whenModalShows([&](QWidget* modal) {
+        auto* picker = qobject_cast<QColorDialog*>(modal);
+        QVERIFY(picker);
+        preselected = picker->currentColor();
+        confirm ? picker->accept() : picker->reject();
+    });
+    QtDialogs dialogs;
+    const std::optional<QColor> chosen = dialogs.pickColour(QColor(10, 20, 30));
+    QCOMPARE(preselected, QColor(10, 20, 30));
+    QCOMPARE(chosen.has_value(), confirm);
+    if (confirm)
+        QCOMPARE(*chosen, QColor(10, 20, 30));
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
