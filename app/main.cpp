@@ -1,7 +1,5 @@
-#include "app/dialogs.h"
+#include "app/application.h"
 #include "app/program.h"
-#include "calculator/form1.h"
-#include "calculator/pointsstate.h"
 
 #include <QApplication>
 
@@ -37,9 +35,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     mjcalc::describeApplication(application);
 
-    mjcalc::PointsState points;
-    mjcalc::QtDialogs dialogs;
-    mjcalc::Form1 form1(points, dialogs);
-    form1.show();
+    mjcalc::Application program;
+    program.start();
     return application.exec();
 }

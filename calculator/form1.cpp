@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "app/numbertext.h"
+#include "app/sheet.h"
 #include "calculator/form1layout.h"
 #include "calculator/tablelimit.h"
 
@@ -54,11 +55,11 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("V! Mah-Jongg Calculator"));
 
-    sheet_ = new QWidget(this);
+    sheet_ = new Sheet(QSize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height)), this);
     sheet_->setObjectName(QStringLiteral("Form1Sheet"));
-    sheet_->resize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height));
     setCentralWidget(sheet_);
     buildControls(sheet_, form1Controls());
+    labels_ = sheet_->findChildren<QLabel*>();
 
     text1_ = control<QLineEdit>(sheet_, QStringLiteral("Text1"));
     flowerLabel_ = control<QLabel>(sheet_, QStringLiteral("Label36"));
@@ -80,9 +81,14 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
             [this] { stepFlowers(-1); });
     connect(control<QPushButton>(sheet_, QStringLiteral("Command5")), &QPushButton::clicked, this,
             [this] { stepFlowers(+1); });
+    connect(control<QPushButton>(sheet_, QStringLiteral("Command6")), &QPushButton::clicked, this,
+            &Form1::command6Click);
+    connect(control<QPushButton>(sheet_, QStringLiteral("Command7")), &QPushButton::clicked, this,
+            &Form1::command7Click);
 
     describeForScreenReaders();
-    resize(sheet_->size());
+    // Explicitly: left to itself a window is never shown wider than two thirds of the screen.
+    resize(sizeHint());
     text1_->setFocus();
     formLoad();
 }
@@ -187,6 +193,59 @@ void Form1::showFlowerCount()
 void Form1::showHint(int button)
 {
     dialogs_.message(button == 3 ? kWorthlessHint : kHonorHint, MessageIcon::Warning);
+}
+
+void Form1::command6Click()
+{
+    state_.TableLimit = 0;
+    // An empty limit box is ignored by its change handler, so this raises no message.
+    text1_->clear();
+    command7Click();
+}
+
+void Form1::command7Click()
+{
+    // Each cleared box recounts through its own change handler, like a player's click.
+    for (QCheckBox* box : boxes_) {
+        if (box && boxValue(box) == BoxValue::Ticked)
+            box->setCheckState(Qt::Unchecked);
+    }
+    state_.FlowerCount = 0;
+    flowerLabel_->clear();
+    init();
+    // The sheet is empty, so whatever init just showed is not a hand anybody holds.
+    payoutLabel_->clear();
+    pointsLabel_->clear();
+}
+
+void Form1::setTextColour(const QColor& colour)
+{
+    // Only the labels: the window draws no text of its own, and a window-wide palette would
+    // spread to the boxes and buttons.
+    for (QLabel* label : std::as_const(labels_)) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+}
+
+void Form1::setBackgroundColour(const QColor& colour)
+{
+    sheet_->setBackground(colour);
+    const auto fill = [&colour](QWidget* widget) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, colour);
+        widget->setPalette(palette);
+        // Buttons, check boxes among them, fill with the button colour unless told otherwise.
+        widget->setBackgroundRole(QPalette::Window);
+        widget->setAutoFillBackground(true);
+    };
+    for (QLabel* label : std::as_const(labels_))
+        fill(label);
+    for (QCheckBox* box : boxes_) {
+        if (box)
+            fill(box);
+    }
 }
 
 void Form1::describeForScreenReaders()

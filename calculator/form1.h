@@ -3,6 +3,7 @@
 #include "calculator/pointsstate.h"
 #include "calculator/scoring.h"
 
+#include <QList>
 #include <QMainWindow>
 
 #include <array>
@@ -15,6 +16,7 @@ class QLineEdit;
 namespace mjcalc {
 
 class Dialogs;
+class Sheet;
 
 // The points calculator: the hand sheet, the table limit and the two results.
 class Form1 final : public QMainWindow {
@@ -28,13 +30,19 @@ public:
     // Starts a new count: HandPoints back to 20, results shown again, typing goes to the limit.
     void init();
 
-    [[nodiscard]] QWidget* sheet() const { return sheet_; }
+    // The window's own text colour and that of its labels; boxes and buttons keep theirs.
+    void setTextColour(const QColor& colour);
+    // Behind the window, its labels and its check boxes; buttons and the limit box keep theirs.
+    void setBackgroundColour(const QColor& colour);
+    [[nodiscard]] Sheet* sheet() const { return sheet_; }
 
 private:
     void formLoad();
     void text1Change();
     void stepFlowers(int step);
     void showHint(int button);
+    void command6Click();
+    void command7Click();
 
     // Reads the sheet and scores it into HandPoints; false when the count overflowed.
     [[nodiscard]] bool puntentellen();
@@ -46,12 +54,13 @@ private:
 
     PointsState& state_;
     Dialogs& dialogs_;
-    QWidget* sheet_ = nullptr;
+    Sheet* sheet_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLabel* flowerLabel_ = nullptr; // Label36
     QLabel* payoutLabel_ = nullptr; // Label37
     QLabel* pointsLabel_ = nullptr; // Label38
     std::array<QCheckBox*, kHighestBox + 1> boxes_{};
+    QList<QLabel*> labels_;
 };
 
 } // namespace mjcalc

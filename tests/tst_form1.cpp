@@ -61,6 +61,9 @@ private slots:
     void hints();
     void overflowFromABoxEmptiesTheResults();
     void overflowFromTheLimitIsNotATypo();
+    void clearingButTheLimit();
+    void clearingAll_data();
+    void clearingAll();
 
 private:
     void type(const QString& keys);
@@ -460,6 +463,74 @@ void TestForm1::overflowFromTheLimitIsNotATypo()
     QCOMPARE(dialogs_->messages.first().icon, MessageIcon::Error);
     QVERIFY(dialogs_->messages.first().text.contains(QStringLiteral("too large to count")));
     QCOMPARE(labelText(QStringLiteral("Label37")), QString());
+    QCOMPARE(labelText(QStringLiteral("Label38")), QString());
+}
+
+void TestForm1::clearingButTheLimit()
+{
+    type(QStringLiteral("500"));
+    tick({1, 38, 57, 72});
+    click(form_.get(), QStringLiteral("Command5"));
+    click(form_.get(), QStringLiteral("Command5"));
+    click(form_.get(), QStringLiteral("Command5"));
+    find<QCheckBox>(form_.get(), boxName(40))->setCheckState(Qt::PartiallyChecked);
+    QVERIFY(!labelText(QStringLiteral("Label37")).isEmpty());
+
+    click(form_.get(), QStringLiteral("Command7"));
+    for (const QCheckBox* box : form_->findChildren<QCheckBox*>()) {
+        // Only ticked boxes are cleared; a greyed one is left as it is.
+        const Qt::CheckState expected =
+            box->objectName() == boxName(40) ? Qt::PartiallyChecked : Qt::Unchecked;
+        QCOMPARE(box->checkState(), expected);
+    }
+    QCOMPARE(find<QLineEdit>(form_.get(), QStringLiteral("Text1"))->text(), QStringLiteral("500"));
+    QCOMPARE(state_->TableLimit, 500);
+    QCOMPARE(state_->FlowerCount, 0);
+    QCOMPARE(state_->HandPoints, 20);
+    for (const char* label : {"Label36", "Label37", "Label38"})
+        QCOMPARE(labelText(QString::fromLatin1(label)), QString());
+    QCOMPARE(QApplication::focusWidget(), find<QWidget>(form_.get(), QStringLiteral("Text1")));
+    QVERIFY(dialogs_->messages.isEmpty());
+
+    // The kept limit counts the next hand at once, as a player who is not East.
+    tick({38});
+    QCOMPARE(labelText(QStringLiteral("Label37")), QStringLiteral(" 112"));
+    click(form_.get(), QStringLiteral("Command4"));
+    QCOMPARE(labelText(QStringLiteral("Label36")), QString());
+    QCOMPARE(state_->FlowerCount, 0);
+}
+
+void TestForm1::clearingAll_data()
+{
+    QTest::addColumn<QString>("limitText");
+    QTest::addColumn<int>("messagesBefore");
+    QTest::newRow("after a result") << "500" << 0;
+    QTest::newRow("after a typo") << "12x" << 1;
+    QTest::newRow("with nothing typed") << "" << 0;
+}
+
+void TestForm1::clearingAll()
+{
+    QFETCH(QString, limitText);
+    QFETCH(int, messagesBefore);
+    type(limitText);
+    tick({1, 38});
+    click(form_.get(), QStringLiteral("Command5"));
+    QCOMPARE(dialogs_->messages.size(), messagesBefore);
+
+    click(form_.get(), QStringLiteral("Command6"));
+    QCOMPARE(dialogs_->messages.size(), messagesBefore);
+    QCOMPARE(find<QLineEdit>(form_.get(), QStringLiteral("Text1"))->text(), QString());
+    QCOMPARE(state_->TableLimit, 0);
+    QCOMPARE(state_->FlowerCount, 0);
+    for (const QCheckBox* box : form_->findChildren<QCheckBox*>())
+        QCOMPARE(box->checkState(), Qt::Unchecked);
+    for (const char* label : {"Label36", "Label37", "Label38"})
+        QCOMPARE(labelText(QString::fromLatin1(label)), QString());
+    QCOMPARE(QApplication::focusWidget(), find<QWidget>(form_.get(), QStringLiteral("Text1")));
+
+    // Back to the first look: nothing is counted until a limit is typed.
+    tick({38});
     QCOMPARE(labelText(QStringLiteral("Label38")), QString());
 }
 

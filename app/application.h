@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/appstate.h"
+#include "app/dialogs.h"
+#include "app/windowcatalogue.h"
+
+namespace mjcalc {
+
+// What the running program owns: its state, its dialogs and its windows.
+class Application final {
+public:
+    Application();
+
+    // Opens the main window; the event loop does the rest.
+    void start();
+
+private:
+    AppState state_;
+    QtDialogs dialogs_;
+    WindowCatalogue catalogue_;
+};
+
+} // namespace mjcalc

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <optional>
+
+namespace mjcalc {
+
+// A surface of controls at fixed places. Its background is painted here rather than through the
+// palette, because a palette would spread the colour to the buttons and text boxes on it, which
+// keep the standard colours whatever the player picks.
+class Sheet : public QWidget {
+public:
+    Sheet(QSize size, QWidget* parent = nullptr);
+
+    void setBackground(const QColor& colour);
+    [[nodiscard]] std::optional<QColor> background() const { return background_; }
+
+    // The sheet's drawn size; the window may be larger (empty space) or smaller (hides a part).
+    [[nodiscard]] QSize sizeHint() const override { return size_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QSize size_;
+    std::optional<QColor> background_;
+};
+
+} // namespace mjcalc
