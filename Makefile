@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_PACKAGES = cmake make g++ qt6-base-dev qt6-qpa-plugins
 RUN_PACKAGES   = fonts-liberation2 fonts-dejavu-core
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean tiles
 
 # Installs what is missing; as another user, prints the one line to run and stops.
 define ensure_packages
@@ -49,6 +49,10 @@ run:
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Redraws the tile pictures and icons under resources/ (needs a CJK font, which it installs).
+tiles:
+	tools/tilegen/generate.sh
 
 clean:
 	rm -rf $(BUILD_DIR)
