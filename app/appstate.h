@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator/pointsstate.h"
+#include "fancounter/fanstate.h"
 
 #include <QColor>
 
@@ -19,6 +20,7 @@ struct SheetColours {
 // Everything that outlives a window, owned by the application for as long as it runs.
 struct AppState {
     PointsState points;
+    FanState fans;
     SheetColours colours;
 };
 

@@ -1,5 +1,7 @@
 #include "app/formlayout.h"
 
+#include "app/picturebox.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,22 +23,34 @@ QWidget* createControl(const ControlSpec& spec, QWidget* surface)
     case ControlKind::BoldLabel: {
         auto* label = new QLabel(caption, surface);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Labels and boxes paint their own background, so one left in the standard colours
+        // stays so on a coloured sheet.
+        label->setAutoFillBackground(true);
         if (spec.kind == ControlKind::BoldLabel) {
-            // The nearest the machine has to the 9.75 point bold sans the board was drawn with.
-            QFont font(QStringLiteral("MS Sans Serif"));
+            // 9.75 point bold MS Sans Serif, or the nearest the machine has: at 96 dots per
+            // inch that is 13 pixels; 12 keeps the captions inside their labels.
+            QFont font;
+            font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                              QStringLiteral("Arial"), QStringLiteral("Helvetica")});
             font.setStyleHint(QFont::SansSerif);
-            font.setPointSizeF(9.75);
+            font.setPixelSize(12);
             font.setBold(true);
             label->setFont(font);
         }
         return label;
     }
-    case ControlKind::CheckBox:
-        return new QCheckBox(QString::fromLatin1(spec.name), surface);
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(QString::fromLatin1(spec.name), surface);
+        box->setBackgroundRole(QPalette::Window);
+        box->setAutoFillBackground(true);
+        return box;
+    }
     case ControlKind::Button:
         return new QPushButton(caption, surface);
     case ControlKind::TextBox:
         return new QLineEdit(caption, surface);
+    case ControlKind::Picture:
+        return new PictureBox(surface);
     case ControlKind::Line:
         return new LineControl(QPoint(twipsToPixels(spec.left), twipsToPixels(spec.top)),
                                QPoint(twipsToPixels(spec.width), twipsToPixels(spec.height)),

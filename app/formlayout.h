@@ -17,7 +17,7 @@ namespace mjcalc {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
-enum class ControlKind { Label, BoldLabel, CheckBox, Button, TextBox, Line };
+enum class ControlKind { Label, BoldLabel, CheckBox, Button, TextBox, Line, Picture };
 
 // One control of a form, as the form's drawing gives it. A check box's caption is its own name,
 // which its small size hides, so only the box shows. For a Line the four numbers are the two end

@@ -22,4 +22,18 @@ void Sheet::paintEvent(QPaintEvent* event)
     QPainter(this).fillRect(rect(), *background_);
 }
 
+void setControlTextColour(QWidget* control, const QColor& colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    control->setPalette(palette);
+}
+
+void setControlBackground(QWidget* control, const QColor& colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    control->setPalette(palette);
+}
+
 } // namespace mjcalc

@@ -28,4 +28,9 @@ private:
     std::optional<QColor> background_;
 };
 
+// The colours a player picks for single controls on a sheet: a label's or box's own text colour,
+// and a background it fills itself.
+void setControlTextColour(QWidget* control, const QColor& colour);
+void setControlBackground(QWidget* control, const QColor& colour);
+
 } // namespace mjcalc

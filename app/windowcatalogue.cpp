@@ -58,7 +58,7 @@ QWidget* WindowCatalogue::create(FormId id)
     case FormId::Form1:
         return createForm1();
     case FormId::Form3:
-        return new Form3(state_);
+        return new Form3(state_, dialogs_);
     case FormId::Form2:
     case FormId::Form4:
     case FormId::Form5:

@@ -222,29 +222,18 @@ void Form1::setTextColour(const QColor& colour)
 {
     // Only the labels: the window draws no text of its own, and a window-wide palette would
     // spread to the boxes and buttons.
-    for (QLabel* label : std::as_const(labels_)) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
-    }
+    for (QLabel* label : std::as_const(labels_))
+        setControlTextColour(label, colour);
 }
 
 void Form1::setBackgroundColour(const QColor& colour)
 {
     sheet_->setBackground(colour);
-    const auto fill = [&colour](QWidget* widget) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, colour);
-        widget->setPalette(palette);
-        // Buttons, check boxes among them, fill with the button colour unless told otherwise.
-        widget->setBackgroundRole(QPalette::Window);
-        widget->setAutoFillBackground(true);
-    };
     for (QLabel* label : std::as_const(labels_))
-        fill(label);
+        setControlBackground(label, colour);
     for (QCheckBox* box : boxes_) {
         if (box)
-            fill(box);
+            setControlBackground(box, colour);
     }
 }
 

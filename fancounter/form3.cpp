@@ -1,15 +1,156 @@
 #include "fancounter/form3.h"
 
 #include "app/appstate.h"
-#include "app/formlayout.h"
+#include "app/dialogs.h"
+#include "app/numbertext.h"
+#include "app/picturebox.h"
+#include "fancounter/form3layout.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
 
 namespace mjcalc {
 
-Form3::Form3(AppState& state)
-    : Sheet(QSize(twipsToPixels(6630), twipsToPixels(5295))), state_(state)
+namespace {
+
+constexpr int kAllTerminalsBox = 6;
+constexpr int kAllHonorsBox = 7;
+constexpr int kLastColouredLabel = 20; // Label21 and Check11 describe the table, not the hand
+constexpr int kLastColouredBox = 10;
+
+const QString kMaxedOut =
+    QStringLiteral("Vantoo has no more fingers left to count your fans(YOUR MAXED OUT, WELL DONE)");
+const QString kSelfPickHint =
+    QStringLiteral("This means you also should check the Self Pick checkbox!");
+
+} // namespace
+
+Form3::Form3(AppState& state, Dialogs& dialogs)
+    : Sheet(QSize(twipsToPixels(kForm3Width), twipsToPixels(kForm3Height))), state_(state),
+      dialogs_(dialogs), images_(devicePixelRatioF())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("FanCounting"));
+    const std::span<const ControlSpec> controls = form3Controls();
+    buildControls(this, controls);
+
+    totalLabel_ = control<QLabel>(this, QStringLiteral("Label8"));
+    totalLabel_->setAccessibleDescription(QStringLiteral("Your FANS"));
+    for (int picture = 1; picture <= kTileCount; ++picture) {
+        pictures_[picture] = control<PictureBox>(this, QStringLiteral("Picture%1").arg(picture));
+        connect(pictures_[picture], &PictureBox::clicked, this,
+                [this, picture] { pictureClick(picture); });
+    }
+    for (const ControlSpec& spec : controls) {
+        if (spec.kind != ControlKind::CheckBox)
+            continue;
+        auto* box = control<QCheckBox>(this, QString::fromLatin1(spec.name));
+        const int number = QByteArrayView(spec.name).sliced(5).toInt();
+        boxes_[number] = box;
+        // A box's caption is its own hidden name; a listener needs the label beside it.
+        box->setAccessibleName(rowCaption(controls, spec));
+        // stateChanged, not clicked: "CLEAR ALL" clearing a box must recount like a click.
+        connect(box, &QCheckBox::stateChanged, this, [this, number] { checkClick(number); });
+    }
+    connect(control<QPushButton>(this, QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &Form3::command1Click);
+    connect(control<QPushButton>(this, QStringLiteral("Command2")), &QPushButton::clicked, this,
+            [this] { dialogs_.message(kSelfPickHint, MessageIcon::Warning); });
+
+    formLoad();
+}
+
+void Form3::formLoad()
+{
+    // A new board shows no tile selected, so no flag may say otherwise.
+    state_.fans.TileFlags.fill(false);
+    for (int picture = 1; picture <= kTileCount; ++picture)
+        showTile(picture);
+    state_.fans.FanTotal = 0;
+    fantonen();
+    copyMainWindowColours();
+}
+
+void Form3::fantonen()
+{
+    state_.fans.FanTotal = tallyFans(readBoard());
+    totalLabel_->setText(numberToText(state_.fans.FanTotal));
+}
+
+FanBoard Form3::readBoard() const
+{
+    FanBoard board;
+    board.tiles = state_.fans.TileFlags;
+    for (int box = 1; box <= kFanBoxCount; ++box)
+        board.ticked[box] = boxes_[box]->checkState() == Qt::Checked;
+    return board;
+}
+
+void Form3::pictureClick(int picture)
+{
+    const TileRow row = tileSpec(picture).row;
+    clickTile(state_.fans.TileFlags, picture);
+    // Selecting a wind may have cleared its row partners, so the whole row is shown again.
+    for (int other = 1; other <= kTileCount; ++other) {
+        if (tileSpec(other).row == row)
+            showTile(other);
+    }
+    fantonen();
+}
+
+void Form3::showTile(int picture)
+{
+    const TileSpec& tile = tileSpec(picture);
+    const bool selected = state_.fans.TileFlags[picture];
+    pictures_[picture]->setPicture(images_.image(tile.face, selected));
+    pictures_[picture]->setAccessibleName(QStringLiteral("%1, %2").arg(
+        QLatin1String(tile.spokenName),
+        selected ? QLatin1String("selected") : QLatin1String("not selected")));
+}
+
+void Form3::checkClick(int box)
+{
+    if (box == kAllTerminalsBox || box == kAllHonorsBox) {
+        // A maximum hand is beyond counting: it is announced when ticked, never tallied.
+        if (boxes_[box]->checkState() == Qt::Checked)
+            dialogs_.message(kMaxedOut, MessageIcon::None);
+        return;
+    }
+    fantonen();
+}
+
+void Form3::command1Click()
+{
+    // Every tile as if selected, then clicked once more: each one ends up cleared and shown so.
+    state_.fans.TileFlags.fill(true);
+    for (int picture = 1; picture <= kTileCount; ++picture)
+        pictureClick(picture);
+    // The no-flowers table box stays: it describes the table, not the hand.
+    for (int box = 1; box < kNoFlowerTableBox; ++box) {
+        if (boxes_[box]->checkState() == Qt::Checked)
+            boxes_[box]->setCheckState(Qt::Unchecked);
+    }
+}
+
+void Form3::copyMainWindowColours()
+{
+    const SheetColours& colours = state_.colours;
+    if (colours.background)
+        setBackground(*colours.background);
+    for (int number = 1; number <= kLastColouredLabel; ++number) {
+        auto* label = control<QLabel>(this, QStringLiteral("Label%1").arg(number));
+        if (colours.background)
+            setControlBackground(label, *colours.background);
+        if (colours.text)
+            setControlTextColour(label, *colours.text);
+    }
+    for (int box = 1; box <= kLastColouredBox; ++box) {
+        if (colours.background)
+            setControlBackground(boxes_[box], *colours.background);
+        if (colours.text)
+            setControlTextColour(boxes_[box], *colours.text);
+    }
 }
 
 } // namespace mjcalc

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+namespace mjcalc {
+
+// A clickable picture shown at its natural size from the top-left corner. A button underneath,
+// so that the keyboard reaches it with Tab and presses it with Space like any other button.
+class PictureBox final : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void setPicture(const QPixmap& picture);
+    [[nodiscard]] const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace mjcalc
