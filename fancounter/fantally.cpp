@@ -4,30 +4,6 @@ namespace mjcalc {
 
 namespace {
 
-// Picture numbers of the rows, by wind or number 1 to 4.
-constexpr int prevailingWind(int wind)
-{
-    return wind;
-}
-constexpr int seatWind(int wind)
-{
-    return 4 + wind;
-}
-constexpr int windPong(int wind)
-{
-    return 8 + wind;
-}
-constexpr int flower(int number)
-{
-    return 15 + number;
-}
-constexpr int season(int number)
-{
-    return 19 + number;
-}
-constexpr int kFirstDragon = 13;
-constexpr int kLastDragon = 15;
-
 struct BoxFans {
     int box;
     std::int32_t fans;
@@ -44,7 +20,7 @@ std::int32_t bonusTileFans(const TileFlagSet& tiles, int (*bonusTile)(int))
     for (int number = 1; number <= 4; ++number) {
         const bool selected = tiles[bonusTile(number)];
         all = all && selected;
-        if (selected && tiles[seatWind(number)])
+        if (selected && tiles[seatWindTile(number)])
             ++fans;
     }
     return all ? fans + 1 : fans;
@@ -53,7 +29,7 @@ std::int32_t bonusTileFans(const TileFlagSet& tiles, int (*bonusTile)(int))
 bool anyBonusTile(const TileFlagSet& tiles)
 {
     for (int number = 1; number <= 4; ++number) {
-        if (tiles[flower(number)] || tiles[season(number)])
+        if (tiles[flowerTile(number)] || tiles[seasonTile(number)])
             return true;
     }
     return false;
@@ -69,17 +45,17 @@ std::int32_t tallyFans(const FanBoard& board)
     if (!anyBonusTile(tiles) && !board.ticked[kNoFlowerTableBox])
         total += 1;
     else
-        total += bonusTileFans(tiles, flower) + bonusTileFans(tiles, season);
+        total += bonusTileFans(tiles, flowerTile) + bonusTileFans(tiles, seasonTile);
 
     for (int wind = 1; wind <= 4; ++wind) {
-        if (!tiles[windPong(wind)])
+        if (!tiles[windPongTile(wind)])
             continue;
-        total += tiles[seatWind(wind)] ? 1 : 0;
-        total += tiles[prevailingWind(wind)] ? 1 : 0;
+        total += tiles[seatWindTile(wind)] ? 1 : 0;
+        total += tiles[prevailingWindTile(wind)] ? 1 : 0;
     }
 
-    for (int dragon = kFirstDragon; dragon <= kLastDragon; ++dragon)
-        total += tiles[dragon] ? 1 : 0;
+    for (int dragon = 1; dragon <= 3; ++dragon)
+        total += tiles[dragonPongTile(dragon)] ? 1 : 0;
 
     for (const BoxFans& box : kBoxFans) {
         if (board.ticked[box.box])

@@ -30,6 +30,33 @@ inline constexpr int kTileFaceCount = 15;
 
 enum class TileRow { PrevailingWind, SeatWind, WindPong, DragonPong, Flowers, Seasons };
 
+// Picture numbers of the board's rows, by wind (1 East, 2 South, 3 West, 4 North) or by the
+// number printed on a flower or season, which is the seat wind it belongs to.
+constexpr int prevailingWindTile(int wind)
+{
+    return wind;
+}
+constexpr int seatWindTile(int wind)
+{
+    return 4 + wind;
+}
+constexpr int windPongTile(int wind)
+{
+    return 8 + wind;
+}
+constexpr int dragonPongTile(int dragon)
+{
+    return 12 + dragon;
+} // 1 white, 2 red, 3 green
+constexpr int flowerTile(int number)
+{
+    return 15 + number;
+}
+constexpr int seasonTile(int number)
+{
+    return 19 + number;
+}
+
 struct TileSpec {
     TileFace face;
     TileRow row;

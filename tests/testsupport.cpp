@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include <QLabel>
+
 namespace mjcalc::test {
 
 void click(QWidget* window, const QString& name)
@@ -7,6 +9,18 @@ void click(QWidget* window, const QString& name)
     QWidget* target = find<QWidget>(window, name);
     QVERIFY2(target, qPrintable(name));
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+void verifyPlacement(const QWidget* window, const QString& name, const QRect& pixels,
+                     const QString& caption)
+{
+    const QWidget* widget = find<QWidget>(window, name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->geometry(), pixels);
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        QCOMPARE(label->text(), caption);
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        QCOMPARE(button->text(), caption);
 }
 
 } // namespace mjcalc::test

@@ -39,4 +39,8 @@ template <typename T> T* find(const QWidget* window, const QString& name)
 // A left click in the middle of the control, as a player would make it.
 void click(QWidget* window, const QString& name);
 
+// The control stands at these pixels on its sheet and shows this caption (labels and buttons).
+void verifyPlacement(const QWidget* window, const QString& name, const QRect& pixels,
+                     const QString& caption);
+
 } // namespace mjcalc::test

@@ -8,28 +8,12 @@ using namespace mjcalc;
 
 namespace {
 
-// Picture numbers of the board, by row.
-constexpr int prevailing(int wind)
-{
-    return wind;
-}
-constexpr int seat(int wind)
-{
-    return 4 + wind;
-}
-constexpr int windPong(int wind)
-{
-    return 8 + wind;
-}
-constexpr int flower(int number)
-{
-    return 15 + number;
-}
-constexpr int season(int number)
-{
-    return 19 + number;
-}
-constexpr int kWhite = 13, kRed = 14, kGreen = 15;
+constexpr int (*prevailing)(int) = prevailingWindTile;
+constexpr int (*seat)(int) = seatWindTile;
+constexpr int (*windPong)(int) = windPongTile;
+constexpr int (*flower)(int) = flowerTile;
+constexpr int (*season)(int) = seasonTile;
+constexpr int kWhite = dragonPongTile(1), kRed = dragonPongTile(2), kGreen = dragonPongTile(3);
 constexpr int kEast = 1, kSouth = 2, kWest = 3, kNorth = 4;
 
 FanBoard board(const QList<int>& tiles, const QList<int>& boxes = {})

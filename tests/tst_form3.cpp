@@ -152,13 +152,7 @@ void TestForm3::boardIsLaidOutAsDrawn()
     QFETCH(QString, caption);
     QCOMPARE(board()->windowTitle(), QStringLiteral("FanCounting"));
     QCOMPARE(board()->size(), QSize(442, 353));
-    const QWidget* widget = find<QWidget>(board(), name);
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), pixels);
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        QCOMPARE(label->text(), caption);
-    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        QCOMPARE(button->text(), caption);
+    test::verifyPlacement(board(), name, pixels, caption);
     QVERIFY(find<QLabel>(board(), "Label19")->font().bold());
     QVERIFY(find<QLabel>(board(), "Label20")->font().bold());
     QVERIFY(!find<QLabel>(board(), "Label7")->font().bold());
