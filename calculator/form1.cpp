@@ -4,6 +4,7 @@
 #include "app/numbertext.h"
 #include "app/sheet.h"
 #include "calculator/form1layout.h"
+#include "calculator/handbreakdown.h"
 #include "calculator/tablelimit.h"
 
 #include <QCheckBox>
@@ -115,22 +116,39 @@ void Form1::tonen()
         reportOverflow();
         return;
     }
-    std::int64_t amount = std::min(state_.HandPoints, state_.TableLimit);
+    std::int64_t amount = cappedPoints(state_.HandPoints, state_.TableLimit);
     eastofniet(amount);
-    payoutLabel_->setText(numberToText(amount));
-    pointsLabel_->setText(numberToText(state_.HandPoints));
+    showResults(numberToText(amount), numberToText(state_.HandPoints), breakdown());
 }
 
 bool Form1::puntentellen()
 {
-    const HandScore score = scoreHand(readSheet());
-    state_.HandPoints = score.handPoints;
-    return !score.overflow;
+    score_ = scoreHand(readSheet());
+    state_.HandPoints = score_.handPoints;
+    return !score_.overflow;
 }
 
 void Form1::eastofniet(std::int64_t& amount) const
 {
-    amount *= boxValue(boxes_[kEastBox]) == BoxValue::Ticked ? 6 : 4;
+    amount *= eastFactor(eastTicked());
+}
+
+bool Form1::eastTicked() const
+{
+    return boxValue(boxes_[kEastBox]) == BoxValue::Ticked;
+}
+
+QString Form1::breakdown() const
+{
+    return toolTipTable(describeHand(score_, state_.TableLimit, eastTicked()));
+}
+
+void Form1::showResults(const QString& payout, const QString& points, const QString& breakdown)
+{
+    payoutLabel_->setText(payout);
+    pointsLabel_->setText(points);
+    payoutLabel_->setToolTip(breakdown);
+    pointsLabel_->setToolTip(breakdown);
 }
 
 HandSheet Form1::readSheet() const
@@ -147,9 +165,9 @@ HandSheet Form1::readSheet() const
 
 void Form1::reportOverflow()
 {
-    // A wrapped or stale figure would be read as the hand's worth, so neither stays on screen.
-    payoutLabel_->clear();
-    pointsLabel_->clear();
+    // A wrapped or stale figure would be read as the hand's worth, so neither stays on screen;
+    // the breakdown still tells where the count stopped.
+    showResults({}, {}, breakdown());
     dialogs_.message(kTooLarge, MessageIcon::Error);
 }
 
@@ -214,8 +232,7 @@ void Form1::command7Click()
     flowerLabel_->clear();
     init();
     // The sheet is empty, so whatever init just showed is not a hand anybody holds.
-    payoutLabel_->clear();
-    pointsLabel_->clear();
+    showResults({}, {}, {});
 }
 
 void Form1::setTextColour(const QColor& colour)

@@ -46,7 +46,10 @@ private:
 
     // Reads the sheet and scores it into HandPoints; false when the count overflowed.
     [[nodiscard]] bool puntentellen();
+    void showResults(const QString& payout, const QString& points, const QString& breakdown);
     void eastofniet(std::int64_t& amount) const;
+    [[nodiscard]] bool eastTicked() const;
+    [[nodiscard]] QString breakdown() const;
     [[nodiscard]] HandSheet readSheet() const;
     void showFlowerCount();
     void reportOverflow();
@@ -59,6 +62,7 @@ private:
     QLabel* flowerLabel_ = nullptr; // Label36
     QLabel* payoutLabel_ = nullptr; // Label37
     QLabel* pointsLabel_ = nullptr; // Label38
+    HandScore score_;               // the last count, kept for its breakdown
     std::array<QCheckBox*, kHighestBox + 1> boxes_{};
     QList<QLabel*> labels_;
 };

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace mjcalc {
 
@@ -22,19 +23,42 @@ struct HandSheet {
     [[nodiscard]] bool ticked(int box) const { return boxes.at(box) == BoxValue::Ticked; }
 };
 
+enum class StepKind { Base, Add, Multiply, Limit, Flowers };
+
+// One row of the sheet as it counted: how many of its boxes were ticked (for the flowers, how
+// many tiles), what each one did, and the points after the row.
+struct ScoreStep {
+    StepKind kind = StepKind::Base;
+    const char* row = "";
+    int count = 0;
+    std::int32_t amount = 0; // points added per box, the factor per box, or the limit
+    std::int32_t points = 0; // after the row; on overflow, before the failing box
+    bool overflow = false;   // the count stopped in this row
+};
+
 struct HandScore {
     std::int32_t handPoints = 0;
     // On overflow the count stops at the rule that would have left the 32-bit range:
     // handPoints is the value before it and stoppedAtBox names it (0 for the flower rule).
     bool overflow = false;
     int stoppedAtBox = 0;
+    // How the points were built, row by row, recorded by the same pass that counted them.
+    std::vector<ScoreStep> steps;
 };
 
 // The hand's points before the cap and the East factor: 20, then every rule in box order.
 [[nodiscard]] HandScore scoreHand(const HandSheet& sheet);
 
-// What the table pays: the points capped at the limit, six times for East, four otherwise.
-// Wide enough that no limit or hand can make it wrap.
-[[nodiscard]] std::int64_t payout(std::int32_t handPoints, std::int32_t tableLimit, bool east);
+// The points the table pays on: the hand's points, but never more than the limit.
+[[nodiscard]] constexpr std::int64_t cappedPoints(std::int32_t handPoints, std::int32_t tableLimit)
+{
+    return handPoints > tableLimit ? tableLimit : handPoints;
+}
+
+// East pays and is paid double, so East's payout is six times the points, anyone else's four.
+[[nodiscard]] constexpr int eastFactor(bool east)
+{
+    return east ? 6 : 4;
+}
 
 } // namespace mjcalc

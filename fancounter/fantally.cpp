@@ -1,5 +1,7 @@
 #include "fancounter/fantally.h"
 
+#include "app/numbertext.h"
+
 namespace mjcalc {
 
 namespace {
@@ -7,24 +9,37 @@ namespace {
 struct BoxFans {
     int box;
     std::int32_t fans;
+    const char* caption;
 };
 
 // "All Terminals" (6) and "All Honors" (7) are maximum hands: announced, never counted.
-constexpr BoxFans kBoxFans[] = {{1, 3}, {2, 1}, {3, 3}, {4, 6}, {10, 1}, {5, 1}, {8, 1}, {9, 1}};
+constexpr BoxFans kBoxFans[] = {
+    {1, 3, "All Pungs"},
+    {2, 1, "All Chows"},
+    {3, 3, "Semi Pure"},
+    {4, 6, "Pure"},
+    {10, 1, "Last tile"},
+    {5, 1, "Self Pick"},
+    {8, 1, "MJ on Suplement tile"},
+    {9, 1, "MJ on robbing kong"},
+};
 
-// A bonus tile of one's own seat is a fan, and so is the full set of four.
-std::int32_t bonusTileFans(const TileFlagSet& tiles, int (*bonusTile)(int))
-{
-    std::int32_t fans = 0;
-    bool all = true;
-    for (int number = 1; number <= 4; ++number) {
-        const bool selected = tiles[bonusTile(number)];
-        all = all && selected;
-        if (selected && tiles[seatWindTile(number)])
-            ++fans;
+constexpr const char* kWinds[] = {"", "East", "South", "West", "North"};
+constexpr const char* kDragons[] = {"", "White", "Red", "Green"};
+
+// Adds up the fans and notes each one, so that the total always comes with its reasons.
+class Tally {
+public:
+    void add(std::int32_t fans, QString text)
+    {
+        count_.total += fans;
+        count_.items.push_back({std::move(text), fans});
     }
-    return all ? fans + 1 : fans;
-}
+    FanCount take() { return std::move(count_); }
+
+private:
+    FanCount count_;
+};
 
 bool anyBonusTile(const TileFlagSet& tiles)
 {
@@ -35,33 +50,86 @@ bool anyBonusTile(const TileFlagSet& tiles)
     return false;
 }
 
-} // namespace
-
-std::int32_t tallyFans(const FanBoard& board)
+// A flower or season of one's own seat is a fan, and so is the full set of four. One of another
+// seat gives nothing, yet still costs the fan for having none at all.
+void countBonusTiles(Tally& tally, const FanBoard& board, const char* kind, int (*bonusTile)(int))
 {
     const TileFlagSet& tiles = board.tiles;
-    std::int32_t total = 0;
+    bool all = true;
+    for (int number = 1; number <= 4; ++number) {
+        if (!tiles[bonusTile(number)]) {
+            all = false;
+            continue;
+        }
+        if (tiles[seatWindTile(number)])
+            tally.add(1,
+                      QStringLiteral("%1 %2, of your seat").arg(QLatin1String(kind)).arg(number));
+        else if (board.ticked[kNoFlowerTableBox])
+            tally.add(
+                0, QStringLiteral("%1 %2, not of your seat").arg(QLatin1String(kind)).arg(number));
+        else
+            tally.add(0, QStringLiteral("%1 %2, not of your seat: it only takes away the "
+                                        "no-flowers fan")
+                             .arg(QLatin1String(kind))
+                             .arg(number));
+    }
+    if (all)
+        tally.add(1, QStringLiteral("All four %1s").arg(QLatin1String(kind).toString().toLower()));
+}
 
-    if (!anyBonusTile(tiles) && !board.ticked[kNoFlowerTableBox])
-        total += 1;
-    else
-        total += bonusTileFans(tiles, flowerTile) + bonusTileFans(tiles, seasonTile);
+} // namespace
+
+FanCount tallyFans(const FanBoard& board)
+{
+    const TileFlagSet& tiles = board.tiles;
+    Tally tally;
+
+    if (!anyBonusTile(tiles) && !board.ticked[kNoFlowerTableBox]) {
+        tally.add(1, QStringLiteral("No flowers or seasons"));
+    } else {
+        if (!anyBonusTile(tiles))
+            tally.add(0, QStringLiteral("No flowers or seasons, but a NO FA table"));
+        countBonusTiles(tally, board, "Flower", flowerTile);
+        countBonusTiles(tally, board, "Season", seasonTile);
+    }
 
     for (int wind = 1; wind <= 4; ++wind) {
         if (!tiles[windPongTile(wind)])
             continue;
-        total += tiles[seatWindTile(wind)] ? 1 : 0;
-        total += tiles[prevailingWindTile(wind)] ? 1 : 0;
+        const QLatin1String name(kWinds[wind]);
+        const bool seat = tiles[seatWindTile(wind)];
+        const bool prevailing = tiles[prevailingWindTile(wind)];
+        if (seat)
+            tally.add(1, QStringLiteral("%1 wind pong, your seat wind").arg(name));
+        if (prevailing)
+            tally.add(1, QStringLiteral("%1 wind pong, the prevailing wind").arg(name));
+        if (!seat && !prevailing)
+            tally.add(0,
+                      QStringLiteral("%1 wind pong, neither seat nor prevailing wind").arg(name));
     }
 
-    for (int dragon = 1; dragon <= 3; ++dragon)
-        total += tiles[dragonPongTile(dragon)] ? 1 : 0;
+    for (int dragon = 1; dragon <= 3; ++dragon) {
+        if (tiles[dragonPongTile(dragon)])
+            tally.add(1, QStringLiteral("%1 dragon pong").arg(QLatin1String(kDragons[dragon])));
+    }
 
     for (const BoxFans& box : kBoxFans) {
         if (board.ticked[box.box])
-            total += box.fans;
+            tally.add(box.fans, QString::fromLatin1(box.caption));
     }
-    return total;
+    return tally.take();
+}
+
+Breakdown describeFans(const FanCount& count)
+{
+    Breakdown lines;
+    for (const FanItem& item : count.items) {
+        const QString fans =
+            item.fans > 0 ? QStringLiteral("+%1").arg(item.fans) : QStringLiteral("no fan");
+        lines.append({item.text, fans, {}});
+    }
+    lines.append({QStringLiteral("Your FANS"), {}, numberToText(count.total), true});
+    return lines;
 }
 
 } // namespace mjcalc

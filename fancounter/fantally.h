@@ -1,9 +1,13 @@
 #pragma once
 
+#include "app/breakdown.h"
 #include "fancounter/tiles.h"
+
+#include <QString>
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace mjcalc {
 
@@ -16,7 +20,21 @@ struct FanBoard {
     std::array<bool, kFanBoxCount + 1> ticked{}; // by box number 1 to 11; 0 unused
 };
 
+// One thing the tally looked at: a fan it counted, or (with 0 fans) a reason it counted none.
+struct FanItem {
+    QString text;
+    std::int32_t fans = 0;
+};
+
+struct FanCount {
+    std::int32_t total = 0;
+    std::vector<FanItem> items; // in the order the tally counted them
+};
+
 // The hand's fans, counted from nothing every time.
-[[nodiscard]] std::int32_t tallyFans(const FanBoard& board);
+[[nodiscard]] FanCount tallyFans(const FanBoard& board);
+
+// Each fan the tally counted, and each tile it looked at without counting, then the total.
+[[nodiscard]] Breakdown describeFans(const FanCount& count);
 
 } // namespace mjcalc

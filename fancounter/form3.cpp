@@ -74,8 +74,10 @@ void Form3::formLoad()
 
 void Form3::fantonen()
 {
-    state_.fans.FanTotal = tallyFans(readBoard());
+    const FanCount count = tallyFans(readBoard());
+    state_.fans.FanTotal = count.total;
     totalLabel_->setText(numberToText(state_.fans.FanTotal));
+    totalLabel_->setToolTip(toolTipTable(describeFans(count)));
 }
 
 FanBoard Form3::readBoard() const

@@ -39,6 +39,9 @@ template <typename T> T* find(const QWidget* window, const QString& name)
 // A left click in the middle of the control, as a player would make it.
 void click(QWidget* window, const QString& name);
 
+// Hovers the control as a player would and returns the tooltip that appeared (empty if none).
+QString hoverToolTip(QWidget* control);
+
 // The control stands at these pixels on its sheet and shows this caption (labels and buttons).
 void verifyPlacement(const QWidget* window, const QString& name, const QRect& pixels,
                      const QString& caption);

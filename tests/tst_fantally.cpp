@@ -95,7 +95,7 @@ void TestFanTally::fans()
     QFETCH(QList<int>, tiles);
     QFETCH(QList<int>, boxes);
     QFETCH(int, fans);
-    QCOMPARE(tallyFans(board(tiles, boxes)), fans);
+    QCOMPARE(tallyFans(board(tiles, boxes)).total, fans);
 }
 
 void TestFanTally::clicks_data()

@@ -61,6 +61,7 @@ private slots:
     void hints();
     void overflowFromABoxEmptiesTheResults();
     void overflowFromTheLimitIsNotATypo();
+    void hoveringTheResultsExplainsThem();
     void clearingButTheLimit();
     void clearingAll_data();
     void clearingAll();
@@ -458,6 +459,32 @@ void TestForm1::overflowFromTheLimitIsNotATypo()
     QVERIFY(dialogs_->messages.first().text.contains(QStringLiteral("too large to count")));
     QCOMPARE(labelText(QStringLiteral("Label37")), QString());
     QCOMPARE(labelText(QStringLiteral("Label38")), QString());
+}
+
+void TestForm1::hoveringTheResultsExplainsThem()
+{
+    type(QStringLiteral("500"));
+    tick({59, 61});
+    click(form_.get(), QStringLiteral("Command5"));
+    click(form_.get(), QStringLiteral("Command5"));
+    QLabel* worth = find<QLabel>(form_.get(), QStringLiteral("Label38"));
+    QCOMPARE(worth->text(), QStringLiteral(" 1016"));
+    const QString shown = test::hoverToolTip(worth);
+    for (const char* part : {"all terminals: limit hand", "flowers and seasons", "FA from own seat",
+                             "1016", "Capped at the table limit", "Not East", "2000"})
+        QVERIFY2(shown.contains(QLatin1String(part)), part);
+    QCOMPARE(test::hoverToolTip(find<QLabel>(form_.get(), QStringLiteral("Label37"))), shown);
+    QCOMPARE(labelText(QStringLiteral("Label37")), QStringLiteral(" 2000"));
+
+    tick({62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72});
+    QLineEdit* text1 = find<QLineEdit>(form_.get(), QStringLiteral("Text1"));
+    text1->selectAll();
+    QTest::keyClicks(text1, QStringLiteral("65536"));
+    QCOMPARE(dialogs_->messages.size(), 1);
+    QVERIFY(test::hoverToolTip(worth).contains(QLatin1String("The count stops here")));
+
+    click(form_.get(), QStringLiteral("Command7"));
+    QCOMPARE(test::hoverToolTip(worth), QString());
 }
 
 void TestForm1::clearingButTheLimit()

@@ -50,6 +50,7 @@ private slots:
     void windRowsHoldOneWind();
     void tilesSpeakTheirState();
     void spaceTogglesTheFocusedTile();
+    void hoveringTheTotalExplainsIt();
     void maximumHandsAreAnnouncedNotCounted();
     void selfPickHint();
     void clearAllKeepsTheTableBox();
@@ -262,6 +263,20 @@ void TestForm3::spaceTogglesTheFocusedTile()
     QTest::keyClick(flower, Qt::Key_Space);
     QVERIFY(!showsSelected(16));
     QCOMPARE(total(), QStringLiteral(" 1"));
+}
+
+void TestForm3::hoveringTheTotalExplainsIt()
+{
+    for (int picture : {6, 17, 22, 10, 14})
+        clickTile(picture);
+    tick(3);
+    QCOMPARE(total(), QStringLiteral(" 6"));
+    const QString shown = test::hoverToolTip(find<QLabel>(board(), "Label8"));
+    for (const char* part :
+         {"Flower 2, of your seat", "Season 3, not of your seat", "South wind pong, your seat wind",
+          "Red dragon pong", "Semi Pure", "Your FANS"})
+        QVERIFY2(shown.contains(QLatin1String(part)), part);
+    QVERIFY(!shown.contains(QLatin1String("No flowers or seasons")));
 }
 
 void TestForm3::maximumHandsAreAnnouncedNotCounted()
