@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 namespace mjcalc {
 
@@ -17,6 +18,14 @@ void describeApplication(QApplication& application)
     application.setApplicationName(QStringLiteral("mjcalc"));
     application.setApplicationVersion(programVersionText());
     application.setOrganizationName(QStringLiteral("MJ Calculator"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+
+    // Qt decodes each picture as it is added, so only the sizes a title bar or task bar uses;
+    // the large ones, for launchers, are installed beside the desktop entry.
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/mjcalc-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     // The sheets are laid out in fixed pixels for a compact 11-pixel sans; a wider or larger
     // desktop font would clip their captions.

@@ -9,9 +9,13 @@ namespace mjcalc {
 // Titles every message box that brings no title of its own.
 inline constexpr char kProgramName[] = "MJ Calculator";
 
+// The name desktops know the program by: its .desktop file, icon and metadata carry it.
+inline constexpr char kDesktopId[] = "org.mjcalc.MJCalculator";
+
 // "1.00": the version as players have always seen it written.
 [[nodiscard]] QString programVersionText();
 
+// Name, version, the red-dragon icon every window carries, and the standard font.
 void describeApplication(QApplication& application);
 
 } // namespace mjcalc

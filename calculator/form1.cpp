@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 #include <vector>
 
 namespace mjcalc {
@@ -103,7 +102,7 @@ void Form1::formLoad()
 
 void Form1::init()
 {
-    state_.HandPoints = 20;
+    state_.HandPoints = kBasePoints;
     tonen();
     text1_->setFocus();
 }

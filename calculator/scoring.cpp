@@ -18,7 +18,6 @@ struct Rule {
     const char* row; // the row's caption on the sheet
 };
 
-constexpr std::int32_t kBasePoints = 20;
 constexpr std::int32_t kPointsPerFlower = 4;
 
 // Additions, then the first doublings, then the limit hands, then the flowers, then the second

@@ -13,6 +13,7 @@ inline constexpr int kEastBox = 1;
 inline constexpr int kHighestBox = 72;
 inline constexpr int kMissingBox = 51; // the sheet has no box with this number
 inline constexpr int kMaxFlowers = 8;
+inline constexpr std::int32_t kBasePoints = 20; // every hand starts from these
 
 // Everything the points depend on, read from the sheet in one go.
 struct HandSheet {

@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "app/program.h"
 #include "app/windowcatalogue.h"
 #include "testsupport.h"
 
@@ -108,6 +109,7 @@ private slots:
     void onlyTheFanTableTakesTyping_data();
     void onlyTheFanTableTakesTyping();
     void personalTextsKeepTheirShape();
+    void everyWindowCarriesTheIcon();
     void programEndsWithItsLastWindow();
 
 private:
@@ -365,6 +367,21 @@ void TestShell::personalTextsKeepTheirShape()
     QVERIFY(why.size() > 3);
     QVERIFY(why[0].contains("Why"));
     QVERIFY(why[1].isEmpty());
+}
+
+void TestShell::everyWindowCarriesTheIcon()
+{
+    describeApplication(*qApp);
+    for (const char* item : {"WhatgivesMenu", "FancalculatorMenu", "DefinitionsMenu", "Menuwho",
+                             "MenuWhy", "thankusmenu"})
+        choose(item);
+    const QWidgetList windows = openWindows();
+    QCOMPARE(windows.size(), 7);
+    for (const QWidget* window : windows) {
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(64, 64)),
+                 qPrintable(window->objectName()));
+    }
 }
 
 void TestShell::programEndsWithItsLastWindow()
