@@ -7,8 +7,11 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake make g++ qt6-base-dev qt6-qpa-plugins
 RUN_PACKAGES   = fonts-liberation2 fonts-dejavu-core
+# The install test validates the desktop entry and the AppStream metadata with these.
+TEST_PACKAGES  = desktop-file-utils appstream
+PREFIX        ?= /usr/local
 
-.PHONY: run test build deps clean tiles
+.PHONY: run test build deps clean tiles install screenshots bench
 
 # Installs what is missing; as another user, prints the one line to run and stops.
 define ensure_packages
@@ -48,7 +51,61 @@ run:
 	@$(BUILD_DIR)/app/mjcalc
 
 test: build
+	$(call ensure_packages,$(TEST_PACKAGES))
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Renders the README's pictures of the windows, with sample hands, on the offscreen platform.
+screenshots: build
+	@cmake --build $(BUILD_DIR) --target mjcalc_screenshots
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/mjcalc_screenshots resources/screenshots
+
+# Start-up against a bare Qt window, then one click on each calculator and the fan counter's
+# opening. Run it on a quiet machine: the figures are times.
+bench: build
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target bench_programs
+	@cd $(BUILD_DIR)/tests/bench && QT_QPA_PLATFORM=offscreen \
+	  ./startup_compare ./startup_mjcalc ./startup_bare ./startup_label
+	@echo "one action, from the click to the figures on screen (targets: 20 us a click, 10 ms the opening)"
+	@cd $(BUILD_DIR)/tests/bench && QT_QPA_PLATFORM=offscreen ./bench_clicks -minimumtotal 200 2>/dev/null \
+	  | awk '/^RESULT : BenchClicks::/ { sub(/^RESULT : BenchClicks::/, ""); sub(/\(\):$$/, ""); name = $$0; next } \
+	         name != "" && /msecs per iteration/ { printf "  %-22s %10.4f ms\n", name, $$1; name = "" }'
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of its
+# own so that it never mixes objects with the ordinary build. Any report fails the run.
+SANITIZE_DIR   ?= build-sanitize
+SANITIZE_FLAGS  = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+SANITIZE_SUPP   = $(CURDIR)/tests/sanitize.supp
+SANITIZE_ENV    = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1 \
+                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+                  LSAN_OPTIONS=suppressions=$(SANITIZE_SUPP):print_suppressions=0
+
+.PHONY: sanitize fuzz
+
+sanitize: deps
+	$(call ensure_packages,$(TEST_PACKAGES))
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer over the number conversions and the table-limit decision, for FUZZ_SECONDS seconds.
+# It works on a copy of the committed corpus, so the files in fuzz/corpus stay as they are;
+# whatever it finds is left in $(FUZZ_DIR) as crash-* or similar.
+FUZZ_DIR      ?= build-fuzz
+FUZZ_SECONDS  ?= 60
+FUZZ_PACKAGES  = clang libclang-rt-14-dev
+
+fuzz:
+	$(call ensure_packages,$(BUILD_PACKAGES) $(FUZZ_PACKAGES))
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DMJCALC_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_conversions
+	@rm -rf $(FUZZ_DIR)/corpus && cp -r fuzz/corpus $(FUZZ_DIR)/corpus
+	@cd $(FUZZ_DIR) && $(SANITIZE_ENV) ./fuzz/fuzz_conversions -max_total_time=$(FUZZ_SECONDS) \
+	  -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(FUZZ_DIR)/ corpus
 
 # Redraws the tile pictures and icons under resources/ (needs a CJK font, which it installs).
 tiles:
@@ -56,3 +113,4 @@ tiles:
 
 clean:
 	rm -rf $(BUILD_DIR)
+	rm -rf $(SANITIZE_DIR) $(FUZZ_DIR)
