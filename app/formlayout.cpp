@@ -15,10 +15,10 @@ namespace mjcalc {
 
 namespace {
 
-QWidget* createControl(const ControlSpec& spec, QWidget* surface)
+QWidget* createControl(const ControlSpec& entry, QWidget* surface)
 {
-    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(entry.caption ? entry.caption : "");
+    switch (entry.kind) {
     case ControlKind::Label:
     case ControlKind::BoldLabel: {
         auto* label = new QLabel(caption, surface);
@@ -26,7 +26,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* surface)
         // Labels and boxes paint their own background, so one left in the standard colours
         // stays so on a coloured sheet.
         label->setAutoFillBackground(true);
-        if (spec.kind == ControlKind::BoldLabel) {
+        if (entry.kind == ControlKind::BoldLabel) {
             // 9.75 point bold MS Sans Serif, or the nearest the machine has: at 96 dots per
             // inch that is 13 pixels; 12 keeps the captions inside their labels.
             QFont font;
@@ -40,7 +40,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* surface)
         return label;
     }
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(QString::fromLatin1(spec.name), surface);
+        auto* box = new QCheckBox(QString::fromLatin1(entry.name), surface);
         box->setBackgroundRole(QPalette::Window);
         box->setAutoFillBackground(true);
         return box;
@@ -52,8 +52,8 @@ QWidget* createControl(const ControlSpec& spec, QWidget* surface)
     case ControlKind::Picture:
         return new PictureBox(surface);
     case ControlKind::Line:
-        return new LineControl(QPoint(twipsToPixels(spec.left), twipsToPixels(spec.top)),
-                               QPoint(twipsToPixels(spec.width), twipsToPixels(spec.height)),
+        return new LineControl(QPoint(twipsToPixels(entry.left), twipsToPixels(entry.top)),
+                               QPoint(twipsToPixels(entry.width), twipsToPixels(entry.height)),
                                surface);
     }
     return nullptr;
@@ -64,13 +64,13 @@ QWidget* createControl(const ControlSpec& spec, QWidget* surface)
 void buildControls(QWidget* surface, std::span<const ControlSpec> controls)
 {
     std::vector<std::pair<int, QWidget*>> focusChain;
-    for (const ControlSpec& spec : controls) {
-        QWidget* widget = createControl(spec, surface);
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        if (spec.kind != ControlKind::Line)
-            widget->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-        if (spec.tabIndex > 0)
-            focusChain.emplace_back(spec.tabIndex, widget);
+    for (const ControlSpec& entry : controls) {
+        QWidget* widget = createControl(entry, surface);
+        widget->setObjectName(QString::fromLatin1(entry.name));
+        if (entry.kind != ControlKind::Line)
+            widget->setGeometry(twipsRect(entry.left, entry.top, entry.width, entry.height));
+        if (entry.tabIndex > 0)
+            focusChain.emplace_back(entry.tabIndex, widget);
     }
     std::sort(focusChain.begin(), focusChain.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -81,13 +81,14 @@ void buildControls(QWidget* surface, std::span<const ControlSpec> controls)
 QString rowCaption(std::span<const ControlSpec> controls, const ControlSpec& control)
 {
     const ControlSpec* nearest = nullptr;
-    for (const ControlSpec& spec : controls) {
-        const bool isLabel = spec.kind == ControlKind::Label || spec.kind == ControlKind::BoldLabel;
-        if (!isLabel || spec.top != control.top || spec.left >= control.left || !spec.caption ||
-            !*spec.caption)
+    for (const ControlSpec& entry : controls) {
+        const bool isLabel =
+            entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel;
+        if (!isLabel || entry.top != control.top || entry.left >= control.left || !entry.caption ||
+            !*entry.caption)
             continue;
-        if (!nearest || spec.left > nearest->left)
-            nearest = &spec;
+        if (!nearest || entry.left > nearest->left)
+            nearest = &entry;
     }
     return nearest ? QString::fromUtf8(nearest->caption) : QString();
 }

@@ -46,35 +46,35 @@ QString readText(const char* resource)
 
 } // namespace
 
-TextWindow::TextWindow(const TextWindowSpec& spec)
+TextWindow::TextWindow(const TextWindowSpec& entry)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QString::fromLatin1(spec.name));
-    setWindowTitle(QString::fromLatin1(spec.caption));
-    setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
+    setObjectName(QString::fromLatin1(entry.name));
+    setWindowTitle(QString::fromLatin1(entry.caption));
+    setFixedSize(twipsToPixels(entry.width), twipsToPixels(entry.height));
 
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("Text1"));
-    text->setGeometry(twipsRect(spec.textLeft, spec.textTop, spec.textWidth, spec.textHeight));
+    text->setGeometry(twipsRect(entry.textLeft, entry.textTop, entry.textWidth, entry.textHeight));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text->setPlainText(readText(spec.resource));
-    if (spec.readOnly) {
+    text->setPlainText(readText(entry.resource));
+    if (entry.readOnly) {
         text->setReadOnly(true);
         // Read-only still means a caret to move through the text, and selecting to copy.
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
-    text->setAccessibleName(QString::fromLatin1(spec.caption));
+    text->setAccessibleName(QString::fromLatin1(entry.caption));
     text->setFocus();
 }
 
 QWidget* createTextWindow(FormId id)
 {
-    for (const TextWindowSpec& spec : kTextWindows) {
-        if (spec.id == id)
-            return new TextWindow(spec);
+    for (const TextWindowSpec& entry : kTextWindows) {
+        if (entry.id == id)
+            return new TextWindow(entry);
     }
     return nullptr;
 }

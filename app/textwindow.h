@@ -12,7 +12,7 @@ struct TextWindowSpec;
 // authors' account and the thank-you note. Each opening shows the text as written again.
 class TextWindow final : public QWidget {
 public:
-    explicit TextWindow(const TextWindowSpec& spec);
+    explicit TextWindow(const TextWindowSpec& entry);
 };
 
 // The text window for one of Form2, Form4, Form5, Form6 and Form7.

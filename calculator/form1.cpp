@@ -257,23 +257,23 @@ void Form1::describeForScreenReaders()
 {
     // A box's caption is its own hidden name, useless to a listener; speak its row instead.
     struct Box {
-        const ControlSpec* spec;
+        const ControlSpec* entry;
         QString row;
     };
     const std::span<const ControlSpec> controls = form1Controls();
     std::vector<Box> boxes;
-    for (const ControlSpec& spec : controls) {
-        if (spec.kind == ControlKind::CheckBox)
-            boxes.push_back({&spec, rowCaption(controls, spec)});
+    for (const ControlSpec& entry : controls) {
+        if (entry.kind == ControlKind::CheckBox)
+            boxes.push_back({&entry, rowCaption(controls, entry)});
     }
     for (const Box& box : boxes) {
         int position = 0;
         int count = 0;
         for (const Box& other : boxes) {
-            if (other.spec->top != box.spec->top || other.row != box.row)
+            if (other.entry->top != box.entry->top || other.row != box.row)
                 continue;
             ++count;
-            if (other.spec->left <= box.spec->left)
+            if (other.entry->left <= box.entry->left)
                 ++position;
         }
         QString name = box.row;
@@ -281,14 +281,14 @@ void Form1::describeForScreenReaders()
             name = QStringLiteral("%1, meld %2 of 4").arg(box.row).arg(position);
         else if (count > 1)
             name = QStringLiteral("%1, %2 of %3").arg(box.row).arg(position).arg(count);
-        control<QCheckBox>(sheet_, QString::fromLatin1(box.spec->name))->setAccessibleName(name);
+        control<QCheckBox>(sheet_, QString::fromLatin1(box.entry->name))->setAccessibleName(name);
     }
 
-    for (const ControlSpec& spec : controls) {
-        if (spec.kind != ControlKind::Button)
+    for (const ControlSpec& entry : controls) {
+        if (entry.kind != ControlKind::Button)
             continue;
-        auto* button = control<QPushButton>(sheet_, QString::fromLatin1(spec.name));
-        const QString row = rowCaption(controls, spec);
+        auto* button = control<QPushButton>(sheet_, QString::fromLatin1(entry.name));
+        const QString row = rowCaption(controls, entry);
         if (!row.isEmpty())
             button->setAccessibleDescription(row);
     }

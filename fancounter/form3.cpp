@@ -42,14 +42,14 @@ Form3::Form3(AppState& state, Dialogs& dialogs)
         connect(pictures_[picture], &PictureBox::clicked, this,
                 [this, picture] { pictureClick(picture); });
     }
-    for (const ControlSpec& spec : controls) {
-        if (spec.kind != ControlKind::CheckBox)
+    for (const ControlSpec& entry : controls) {
+        if (entry.kind != ControlKind::CheckBox)
             continue;
-        auto* box = control<QCheckBox>(this, QString::fromLatin1(spec.name));
-        const int number = QByteArrayView(spec.name).sliced(5).toInt();
+        auto* box = control<QCheckBox>(this, QString::fromLatin1(entry.name));
+        const int number = QByteArrayView(entry.name).sliced(5).toInt();
         boxes_[number] = box;
         // A box's caption is its own hidden name; a listener needs the label beside it.
-        box->setAccessibleName(rowCaption(controls, spec));
+        box->setAccessibleName(rowCaption(controls, entry));
         // stateChanged, not clicked: "CLEAR ALL" clearing a box must recount like a click.
         connect(box, &QCheckBox::stateChanged, this, [this, number] { checkClick(number); });
     }

@@ -222,7 +222,7 @@ void TestRandomUse::initTestCase()
 
 void TestRandomUse::init()
 {
-    random_.seed(start_);
+    random_ = QRandomGenerator(start_);
     state_ = std::make_unique<AppState>();
     dialogs_ = std::make_unique<test::RecordingDialogs>();
     catalogue_ = std::make_unique<WindowCatalogue>(*state_, *dialogs_);
