@@ -1,7 +1,11 @@
 #include "testsupport.h"
 
+#include "app/picturebox.h"
+
 #include <QApplication>
+#include <QHash>
 #include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QToolTip>
 
@@ -12,6 +16,43 @@ void click(QWidget* window, const QString& name)
     QWidget* target = find<QWidget>(window, name);
     QVERIFY2(target, qPrintable(name));
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+namespace {
+
+// The picture file of each tile picture, in picture order, as the board is drawn.
+const char* const kTileFiles[] = {"east",    "south",   "west",    "north",   "east",    "south",
+                                  "west",    "north",   "east",    "south",   "west",    "north",
+                                  "white",   "red",     "green",   "flower1", "flower2", "flower3",
+                                  "flower4", "season1", "season2", "season3", "season4"};
+
+QImage tileImage(int picture, bool selected)
+{
+    static QHash<QString, QImage> loaded;
+    const QString file =
+        QStringLiteral(":/tiles/%1-%2.png")
+            .arg(QLatin1String(kTileFiles[picture - 1]),
+                 selected ? QLatin1String("selected") : QLatin1String("unselected"));
+    auto found = loaded.find(file);
+    if (found == loaded.end())
+        found =
+            loaded.insert(file, QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    return *found;
+}
+
+} // namespace
+
+bool showsSelectedTile(const QWidget* board, int picture)
+{
+    const auto* tile = find<PictureBox>(board, QStringLiteral("Picture%1").arg(picture));
+    if (!tile)
+        return false;
+    const QImage shown =
+        tile->picture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (shown == tileImage(picture, true))
+        return true;
+    [&] { QVERIFY2(shown == tileImage(picture, false), qPrintable(tile->objectName())); }();
+    return false;
 }
 
 QString hoverToolTip(QWidget* control)

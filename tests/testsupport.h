@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/appstate.h"
 #include "app/dialogs.h"
+#include "app/windowcatalogue.h"
 
 #include <QAbstractButton>
 #include <QList>
@@ -27,6 +29,20 @@ protected:
     void present(const Message& message) override { messages.append(message); }
 };
 
+// A running program for one test: its state, a recorder answering its dialogs, and its windows,
+// the main window open unless asked otherwise.
+struct Session {
+    explicit Session(bool openMainWindow = true)
+    {
+        if (openMainWindow)
+            catalogue.open(FormId::Form1);
+    }
+
+    AppState state;
+    RecordingDialogs dialogs;
+    WindowCatalogue catalogue{state, dialogs};
+};
+
 // Finds a control by the name the player's manual would use; fails the test when it is missing.
 template <typename T> T* find(const QWidget* window, const QString& name)
 {
@@ -38,6 +54,10 @@ template <typename T> T* find(const QWidget* window, const QString& name)
 
 // A left click in the middle of the control, as a player would make it.
 void click(QWidget* window, const QString& name);
+
+// Whether the fan counter's tile picture 1 to 23 shows the selected (colour) picture of its tile
+// rather than the unselected one; a tile showing neither fails the test.
+bool showsSelectedTile(const QWidget* board, int picture);
 
 // Hovers the control as a player would and returns the tooltip that appeared (empty if none).
 QString hoverToolTip(QWidget* control);

@@ -1,27 +1,19 @@
 #include "calculator/handbreakdown.h"
 #include "fancounter/fantally.h"
+#include "handsheet.h"
 
 #include <QTest>
 
 #include <random>
 
 using namespace mjcalc;
+using mjcalc::test::sheetWith;
 
 Q_DECLARE_METATYPE(Breakdown)
 
 namespace {
 
 const QString kTimes = QStringLiteral("\u00d7 ");
-
-HandSheet sheetWith(const QList<int>& ticked, int flowers, int limit)
-{
-    HandSheet sheet;
-    for (int box : ticked)
-        sheet.boxes[box] = BoxValue::Ticked;
-    sheet.flowerCount = flowers;
-    sheet.tableLimit = limit;
-    return sheet;
-}
 
 BreakdownLine line(const QString& item, const QString& change, const QString& total,
                    bool emphasis = false)

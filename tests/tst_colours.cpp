@@ -51,32 +51,25 @@ private:
     [[nodiscard]] QMainWindow* form1() const;
     [[nodiscard]] QImage sheetImage() const;
 
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<test::RecordingDialogs> dialogs_;
-    std::unique_ptr<WindowCatalogue> catalogue_;
+    std::unique_ptr<test::Session> session_;
     QColor standardWindow_;
 };
 
 void TestColours::init()
 {
-    state_ = std::make_unique<AppState>();
-    dialogs_ = std::make_unique<test::RecordingDialogs>();
-    catalogue_ = std::make_unique<WindowCatalogue>(*state_, *dialogs_);
-    catalogue_->open(FormId::Form1);
+    session_ = std::make_unique<test::Session>();
     QVERIFY(QTest::qWaitForWindowExposed(form1()));
     standardWindow_ = sheetImage().pixelColor(450, 45);
 }
 
 void TestColours::cleanup()
 {
-    catalogue_.reset();
-    dialogs_.reset();
-    state_.reset();
+    session_.reset();
 }
 
 QMainWindow* TestColours::form1() const
 {
-    return qobject_cast<QMainWindow*>(catalogue_->window(FormId::Form1));
+    return qobject_cast<QMainWindow*>(session_->catalogue.window(FormId::Form1));
 }
 
 QImage TestColours::sheetImage() const
@@ -93,9 +86,9 @@ void TestColours::choose(const QString& item)
 
 void TestColours::backgroundPaintsSheetLabelsAndBoxesOnly()
 {
-    dialogs_->colourAnswers = {kTeal};
+    session_->dialogs.colourAnswers = {kTeal};
     choose("BackMenu");
-    QCOMPARE(dialogs_->preselectedColours, (QList<QColor>{Qt::black}));
+    QCOMPARE(session_->dialogs.preselectedColours, (QList<QColor>{Qt::black}));
 
     const QImage sheet = sheetImage();
     QCOMPARE(sheet.pixelColor(450, 45), kTeal);  // bare sheet between the top strip and the rows
@@ -127,7 +120,7 @@ void TestColours::textColourPaintsLabelsOnly()
 {
     const QColor boxText =
         find<QCheckBox>(form1(), "Check2")->palette().color(QPalette::WindowText);
-    dialogs_->colourAnswers = {kRed};
+    session_->dialogs.colourAnswers = {kRed};
     choose("ForeMenu");
 
     QVERIFY(hasReddishPixel(find<QLabel>(form1(), "Label5")->grab().toImage()));
@@ -151,28 +144,28 @@ void TestColours::cancelChangesNothing()
     QFETCH(QString, item);
     const QImage before = sheetImage();
     choose(item);
-    QCOMPARE(dialogs_->preselectedColours, (QList<QColor>{Qt::black}));
+    QCOMPARE(session_->dialogs.preselectedColours, (QList<QColor>{Qt::black}));
     QCOMPARE(sheetImage(), before);
-    QCOMPARE(state_->colours.remembered, QColor(Qt::black));
-    QVERIFY(!state_->colours.text && !state_->colours.background);
+    QCOMPARE(session_->state.colours.remembered, QColor(Qt::black));
+    QVERIFY(!session_->state.colours.text && !session_->state.colours.background);
 }
 
 void TestColours::bothCommandsShareTheRememberedColour()
 {
-    dialogs_->colourAnswers = {kRed};
+    session_->dialogs.colourAnswers = {kRed};
     choose("ForeMenu");
     choose("BackMenu"); // cancelled
-    dialogs_->colourAnswers = {kTeal};
+    session_->dialogs.colourAnswers = {kTeal};
     choose("BackMenu");
     choose("ForeMenu"); // cancelled
-    QCOMPARE(dialogs_->preselectedColours, (QList<QColor>{Qt::black, kRed, kRed, kTeal}));
+    QCOMPARE(session_->dialogs.preselectedColours, (QList<QColor>{Qt::black, kRed, kRed, kTeal}));
     QCOMPARE(find<QLabel>(form1(), "Label1")->palette().color(QPalette::WindowText), kRed);
     QCOMPARE(sheetImage().pixelColor(450, 45), kTeal);
 }
 
 void TestColours::clearingKeepsTheColours()
 {
-    dialogs_->colourAnswers = {kTeal};
+    session_->dialogs.colourAnswers = {kTeal};
     choose("BackMenu");
     QTest::mouseClick(find<QWidget>(form1(), "Command6"), Qt::LeftButton);
     QTest::mouseClick(find<QWidget>(form1(), "Command7"), Qt::LeftButton);

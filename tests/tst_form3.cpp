@@ -21,12 +21,6 @@ const QString kMaxedOut =
 const QString kSelfPickHint =
     QStringLiteral("This means you also should check the Self Pick checkbox!");
 
-// The image file each picture shows, in picture order.
-const char* const kTileFiles[] = {"east",    "south",   "west",    "north",   "east",    "south",
-                                  "west",    "north",   "east",    "south",   "west",    "north",
-                                  "white",   "red",     "green",   "flower1", "flower2", "flower3",
-                                  "flower4", "season1", "season2", "season3", "season4"};
-
 QString pictureName(int picture)
 {
     return QStringLiteral("Picture%1").arg(picture);
@@ -64,32 +58,25 @@ private:
     void tick(int box);
     [[nodiscard]] QString total() const;
     [[nodiscard]] bool showsSelected(int picture) const;
-    [[nodiscard]] QWidget* board() const { return catalogue_->window(FormId::Form3); }
+    [[nodiscard]] QWidget* board() const { return session_->catalogue.window(FormId::Form3); }
 
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<test::RecordingDialogs> dialogs_;
-    std::unique_ptr<WindowCatalogue> catalogue_;
+    std::unique_ptr<test::Session> session_;
 };
 
 void TestForm3::init()
 {
-    state_ = std::make_unique<AppState>();
-    dialogs_ = std::make_unique<test::RecordingDialogs>();
-    catalogue_ = std::make_unique<WindowCatalogue>(*state_, *dialogs_);
-    catalogue_->open(FormId::Form1);
+    session_ = std::make_unique<test::Session>();
     openBoard();
 }
 
 void TestForm3::cleanup()
 {
-    catalogue_.reset();
-    dialogs_.reset();
-    state_.reset();
+    session_.reset();
 }
 
 void TestForm3::openBoard()
 {
-    find<QAction>(catalogue_->window(FormId::Form1), "FancalculatorMenu")->trigger();
+    find<QAction>(session_->catalogue.window(FormId::Form1), "FancalculatorMenu")->trigger();
     QVERIFY(board());
 }
 
@@ -112,16 +99,7 @@ QString TestForm3::total() const
 
 bool TestForm3::showsSelected(int picture) const
 {
-    const QImage shown = find<PictureBox>(board(), pictureName(picture))->picture().toImage();
-    const QString file =
-        QStringLiteral(":/tiles/%1-%2.png").arg(QLatin1String(kTileFiles[picture - 1]));
-    const QImage selected(file.arg(QStringLiteral("selected")));
-    const QImage unselected(file.arg(QStringLiteral("unselected")));
-    if (shown == selected.convertToFormat(shown.format()))
-        return true;
-    if (shown != unselected.convertToFormat(shown.format()))
-        qWarning("picture %d shows neither of its images", picture);
-    return false;
+    return test::showsSelectedTile(board(), picture);
 }
 
 void TestForm3::boardIsLaidOutAsDrawn_data()
@@ -184,7 +162,7 @@ void TestForm3::focusGoesTilesThenBoxesThenButtons()
 void TestForm3::firstOpeningShowsGreyTilesAndOneFan()
 {
     QCOMPARE(total(), QStringLiteral(" 1"));
-    QCOMPARE(state_->fans.FanTotal, 1);
+    QCOMPARE(session_->state.fans.FanTotal, 1);
     for (int picture = 1; picture <= 23; ++picture)
         QVERIFY2(!showsSelected(picture), qPrintable(pictureName(picture)));
     for (const QCheckBox* box : board()->findChildren<QCheckBox*>())
@@ -220,7 +198,7 @@ void TestForm3::clicksShowTheFans()
         tick(box);
     QCOMPARE(total(), fans);
     for (int picture = 1; picture <= 23; ++picture)
-        QCOMPARE(showsSelected(picture), state_->fans.TileFlags[picture]);
+        QCOMPARE(showsSelected(picture), session_->state.fans.TileFlags[picture]);
 }
 
 void TestForm3::windRowsHoldOneWind()
@@ -229,10 +207,10 @@ void TestForm3::windRowsHoldOneWind()
     clickTile(6);
     QVERIFY(!showsSelected(5));
     QVERIFY(showsSelected(6));
-    QVERIFY(!state_->fans.TileFlags[5]);
+    QVERIFY(!session_->state.fans.TileFlags[5]);
     clickTile(6);
     for (int picture = 5; picture <= 8; ++picture)
-        QVERIFY(!showsSelected(picture) && !state_->fans.TileFlags[picture]);
+        QVERIFY(!showsSelected(picture) && !session_->state.fans.TileFlags[picture]);
     clickTile(3);
     clickTile(7);
     QVERIFY(showsSelected(3) && showsSelected(7));
@@ -283,19 +261,20 @@ void TestForm3::maximumHandsAreAnnouncedNotCounted()
 {
     tick(4);
     tick(6);
-    QCOMPARE(dialogs_->messages, (QList<Message>{{kMaxedOut, MessageIcon::None, "MJ Calculator"}}));
+    QCOMPARE(session_->dialogs.messages,
+             (QList<Message>{{kMaxedOut, MessageIcon::None, "MJ Calculator"}}));
     QCOMPARE(total(), QStringLiteral(" 7"));
     tick(6);
     tick(7);
     tick(7);
-    QCOMPARE(dialogs_->messages.size(), 2);
+    QCOMPARE(session_->dialogs.messages.size(), 2);
     QCOMPARE(total(), QStringLiteral(" 7"));
 }
 
 void TestForm3::selfPickHint()
 {
     QTest::mouseClick(find<QWidget>(board(), "Command2"), Qt::LeftButton);
-    QCOMPARE(dialogs_->messages,
+    QCOMPARE(session_->dialogs.messages,
              (QList<Message>{{kSelfPickHint, MessageIcon::Warning, "MJ Calculator"}}));
     QCOMPARE(total(), QStringLiteral(" 1"));
 }
@@ -306,13 +285,13 @@ void TestForm3::clearAllKeepsTheTableBox()
         clickTile(picture);
     for (int box : {1, 6, 10, 11})
         tick(box);
-    QCOMPARE(dialogs_->messages.size(), 1);
+    QCOMPARE(session_->dialogs.messages.size(), 1);
     QTest::mouseClick(find<QWidget>(board(), "Command1"), Qt::LeftButton);
 
-    QCOMPARE(dialogs_->messages.size(), 1); // clearing a maximum hand announces nothing
+    QCOMPARE(session_->dialogs.messages.size(), 1); // clearing a maximum hand announces nothing
     for (int picture = 1; picture <= 23; ++picture) {
         QVERIFY(!showsSelected(picture));
-        QVERIFY(!state_->fans.TileFlags[picture]);
+        QVERIFY(!session_->state.fans.TileFlags[picture]);
     }
     for (int box = 1; box <= 10; ++box)
         QCOMPARE(find<QCheckBox>(board(), QStringLiteral("Check%1").arg(box))->checkState(),
@@ -325,8 +304,8 @@ void TestForm3::coloursAreCopiedWhenTheBoardOpens()
 {
     const QColor navy(0, 0, 128);
     const QColor gold(230, 190, 60);
-    QWidget* form1 = catalogue_->window(FormId::Form1);
-    dialogs_->colourAnswers = {navy, gold};
+    QWidget* form1 = session_->catalogue.window(FormId::Form1);
+    session_->dialogs.colourAnswers = {navy, gold};
     find<QAction>(form1, "ForeMenu")->trigger();
     find<QAction>(form1, "BackMenu")->trigger();
     // Open already: it keeps the colours it opened with.
@@ -367,7 +346,7 @@ void TestForm3::reopenedBoardStartsFresh()
     openBoard();
     for (int picture = 1; picture <= 23; ++picture) {
         QVERIFY(!showsSelected(picture));
-        QVERIFY(!state_->fans.TileFlags[picture]);
+        QVERIFY(!session_->state.fans.TileFlags[picture]);
     }
     QCOMPARE(find<QCheckBox>(board(), "Check11")->checkState(), Qt::Unchecked);
     QCOMPARE(total(), QStringLiteral(" 1"));

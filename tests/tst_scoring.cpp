@@ -1,21 +1,13 @@
 #include "calculator/scoring.h"
+#include "handsheet.h"
 
 #include <QList>
 #include <QTest>
 
 using namespace mjcalc;
+using mjcalc::test::sheetWith;
 
 namespace {
-
-HandSheet sheetWith(const QList<int>& ticked, int flowers = 0, int limit = 1'000'000)
-{
-    HandSheet sheet;
-    for (int box : ticked)
-        sheet.boxes[box] = BoxValue::Ticked;
-    sheet.flowerCount = flowers;
-    sheet.tableLimit = limit;
-    return sheet;
-}
 
 QList<int> range(int first, int last)
 {

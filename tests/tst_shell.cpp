@@ -116,30 +116,23 @@ private:
     void choose(const QString& item);
     QMainWindow* form1() const;
 
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<test::RecordingDialogs> dialogs_;
-    std::unique_ptr<WindowCatalogue> catalogue_;
+    std::unique_ptr<test::Session> session_;
 };
 
 void TestShell::init()
 {
-    state_ = std::make_unique<AppState>();
-    dialogs_ = std::make_unique<test::RecordingDialogs>();
-    catalogue_ = std::make_unique<WindowCatalogue>(*state_, *dialogs_);
-    catalogue_->open(FormId::Form1);
+    session_ = std::make_unique<test::Session>();
 }
 
 void TestShell::cleanup()
 {
-    catalogue_.reset();
-    dialogs_.reset();
-    state_.reset();
+    session_.reset();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 QMainWindow* TestShell::form1() const
 {
-    return qobject_cast<QMainWindow*>(catalogue_->window(FormId::Form1));
+    return qobject_cast<QMainWindow*>(session_->catalogue.window(FormId::Form1));
 }
 
 void TestShell::choose(const QString& item)
@@ -244,12 +237,12 @@ void TestShell::menuItemsOpenTheirWindows()
 
 void TestShell::openWindowIsBroughtForwardNotRebuilt()
 {
-    QSignalSpy created(catalogue_.get(), &WindowCatalogue::created);
+    QSignalSpy created(&session_->catalogue, &WindowCatalogue::created);
     choose("FancalculatorMenu");
-    QWidget* first = catalogue_->window(FormId::Form3);
+    QWidget* first = session_->catalogue.window(FormId::Form3);
     QVERIFY(first);
     choose("FancalculatorMenu");
-    QCOMPARE(catalogue_->window(FormId::Form3), first);
+    QCOMPARE(session_->catalogue.window(FormId::Form3), first);
     QCOMPARE(created.count(), 1);
     int counters = 0;
     for (const QWidget* window : openWindows())
@@ -259,22 +252,22 @@ void TestShell::openWindowIsBroughtForwardNotRebuilt()
 
 void TestShell::closedWindowOpensFresh()
 {
-    QSignalSpy created(catalogue_.get(), &WindowCatalogue::created);
+    QSignalSpy created(&session_->catalogue, &WindowCatalogue::created);
     choose("WhatgivesMenu");
-    auto* text = find<QPlainTextEdit>(catalogue_->window(FormId::Form7), "Text1");
+    auto* text = find<QPlainTextEdit>(session_->catalogue.window(FormId::Form7), "Text1");
     QTest::keyClicks(text, "my notes");
-    catalogue_->window(FormId::Form7)->close();
-    QVERIFY(!catalogue_->window(FormId::Form7));
+    session_->catalogue.window(FormId::Form7)->close();
+    QVERIFY(!session_->catalogue.window(FormId::Form7));
     choose("WhatgivesMenu");
     QCOMPARE(created.count(), 2);
-    text = find<QPlainTextEdit>(catalogue_->window(FormId::Form7), "Text1");
+    text = find<QPlainTextEdit>(session_->catalogue.window(FormId::Form7), "Text1");
     QCOMPARE(linesOf(text), kFanTable);
 }
 
 void TestShell::howItWorks()
 {
     choose("Howmenu");
-    QCOMPARE(dialogs_->messages,
+    QCOMPARE(session_->dialogs.messages,
              (QList<Message>{{"For the Calculator fill in TableLimit-for the FanCounter click seat "
                               "and prevailing wind before clicking other boxes",
                               MessageIcon::Information, "Check This!"}}));
@@ -300,7 +293,7 @@ void TestShell::textWindowsShowTheirText()
     QFETCH(QRect, box);
     QFETCH(QStringList, lines);
     choose(item);
-    QWidget* opened = catalogue_->window(window);
+    QWidget* opened = session_->catalogue.window(window);
     auto* text = find<QPlainTextEdit>(opened, "Text1");
     QVERIFY(text);
     QCOMPARE(text->geometry(), box);
@@ -331,7 +324,7 @@ void TestShell::onlyTheFanTableTakesTyping()
     QFETCH(FormId, window);
     QFETCH(bool, editable);
     choose(item);
-    auto* text = find<QPlainTextEdit>(catalogue_->window(window), "Text1");
+    auto* text = find<QPlainTextEdit>(session_->catalogue.window(window), "Text1");
     const QString before = text->toPlainText();
     QVERIFY(!before.isEmpty());
     QTest::keyClicks(text, "xyz");
@@ -345,7 +338,7 @@ void TestShell::personalTextsKeepTheirShape()
 {
     choose("Menuwho");
     const QStringList credits =
-        linesOf(find<QPlainTextEdit>(catalogue_->window(FormId::Form2), "Text1"));
+        linesOf(find<QPlainTextEdit>(session_->catalogue.window(FormId::Form2), "Text1"));
     QCOMPARE(credits.size(), 4);
     QVERIFY(credits[1].startsWith("    ") && !credits[1].startsWith("     "));
     QCOMPARE(credits[2].trimmed(), QStringLiteral("and"));
@@ -354,7 +347,7 @@ void TestShell::personalTextsKeepTheirShape()
 
     choose("thankusmenu");
     const QStringList thanks =
-        linesOf(find<QPlainTextEdit>(catalogue_->window(FormId::Form4), "Text1"));
+        linesOf(find<QPlainTextEdit>(session_->catalogue.window(FormId::Form4), "Text1"));
     QCOMPARE(thanks.size(), 7);
     QVERIFY(thanks[1].isEmpty() && thanks[3].isEmpty());
     QVERIFY(thanks[2].contains("postcard"));
@@ -363,7 +356,7 @@ void TestShell::personalTextsKeepTheirShape()
 
     choose("MenuWhy");
     const QStringList why =
-        linesOf(find<QPlainTextEdit>(catalogue_->window(FormId::Form5), "Text1"));
+        linesOf(find<QPlainTextEdit>(session_->catalogue.window(FormId::Form5), "Text1"));
     QVERIFY(why.size() > 3);
     QVERIFY(why[0].contains("Why"));
     QVERIFY(why[1].isEmpty());
@@ -388,7 +381,7 @@ void TestShell::programEndsWithItsLastWindow()
 {
     // Only a running event loop ends, so the closing happens inside one.
     choose("WhatgivesMenu");
-    QPointer<QWidget> fanTable = catalogue_->window(FormId::Form7);
+    QPointer<QWidget> fanTable = session_->catalogue.window(FormId::Form7);
     bool fanTableOutlivedMain = false;
     QTimer::singleShot(0, form1(), [this, fanTable, &fanTableOutlivedMain] {
         form1()->close();

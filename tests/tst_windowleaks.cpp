@@ -68,9 +68,7 @@ private slots:
 private:
     void openAndClose(const QList<FormId>& windows);
 
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<test::RecordingDialogs> dialogs_;
-    std::unique_ptr<WindowCatalogue> catalogue_;
+    std::unique_ptr<test::Session> session_;
     qsizetype widgetsOpen_ = 0;
 };
 
@@ -81,28 +79,25 @@ void TestWindowLeaks::initTestCase()
 
 void TestWindowLeaks::init()
 {
-    state_ = std::make_unique<AppState>();
-    dialogs_ = std::make_unique<test::RecordingDialogs>();
-    catalogue_ = std::make_unique<WindowCatalogue>(*state_, *dialogs_);
+    // The main window is one of the windows under test, so none is open to begin with.
+    session_ = std::make_unique<test::Session>(false);
 }
 
 void TestWindowLeaks::cleanup()
 {
-    catalogue_.reset();
-    dialogs_.reset();
-    state_.reset();
+    session_.reset();
 }
 
 void TestWindowLeaks::openAndClose(const QList<FormId>& windows)
 {
     for (FormId id : windows)
-        QVERIFY(catalogue_->open(id));
+        QVERIFY(session_->catalogue.open(id));
     widgetsOpen_ = QApplication::allWidgets().size();
     for (FormId id : windows) {
-        QWidget* window = catalogue_->window(id);
+        QWidget* window = session_->catalogue.window(id);
         QVERIFY(window && window->isVisible());
         QVERIFY(window->close());
-        QVERIFY(!catalogue_->window(id));
+        QVERIFY(!session_->catalogue.window(id));
     }
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -25,30 +25,23 @@ private slots:
     void openFanCounter();
 
 private:
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<test::RecordingDialogs> dialogs_;
-    std::unique_ptr<WindowCatalogue> catalogue_;
+    std::unique_ptr<test::Session> session_;
 };
 
 void BenchClicks::init()
 {
-    state_ = std::make_unique<AppState>();
-    dialogs_ = std::make_unique<test::RecordingDialogs>();
-    catalogue_ = std::make_unique<WindowCatalogue>(*state_, *dialogs_);
-    catalogue_->open(FormId::Form1);
+    session_ = std::make_unique<test::Session>();
 }
 
 void BenchClicks::cleanup()
 {
-    catalogue_.reset();
-    dialogs_.reset();
-    state_.reset();
+    session_.reset();
 }
 
 // One box ticked or cleared: the count, the cap, the East factor and both labels.
 void BenchClicks::boxTick()
 {
-    QWidget* form1 = catalogue_->window(FormId::Form1);
+    QWidget* form1 = session_->catalogue.window(FormId::Form1);
     QTest::keyClicks(test::find<QLineEdit>(form1, "Text1"), "500");
     for (int box : {2, 38, 52, 57, 61})
         test::find<QCheckBox>(form1, QStringLiteral("Check%1").arg(box))->setChecked(true);
@@ -64,8 +57,8 @@ void BenchClicks::boxTick()
 // One tile clicked on the fan counter: the flags, the row's pictures, the tally and the total.
 void BenchClicks::tileClick()
 {
-    test::find<QAction>(catalogue_->window(FormId::Form1), "FancalculatorMenu")->trigger();
-    QWidget* board = catalogue_->window(FormId::Form3);
+    test::find<QAction>(session_->catalogue.window(FormId::Form1), "FancalculatorMenu")->trigger();
+    QWidget* board = session_->catalogue.window(FormId::Form3);
     auto* tile = test::find<QAbstractButton>(board, "Picture6");
     const QLabel* total = test::find<QLabel>(board, "Label8");
     QBENCHMARK
@@ -78,12 +71,12 @@ void BenchClicks::tileClick()
 // The fan counter from the menu to its first total: the board built, thirty images, the tally.
 void BenchClicks::openFanCounter()
 {
-    QWidget* form1 = catalogue_->window(FormId::Form1);
+    QWidget* form1 = session_->catalogue.window(FormId::Form1);
     QAction* open = test::find<QAction>(form1, "FancalculatorMenu");
     QBENCHMARK
     {
         open->trigger();
-        QWidget* board = catalogue_->window(FormId::Form3);
+        QWidget* board = session_->catalogue.window(FormId::Form3);
         QVERIFY(!test::find<QLabel>(board, "Label8")->text().isEmpty());
         board->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
