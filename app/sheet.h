@@ -15,7 +15,6 @@ public:
     Sheet(QSize size, QWidget* parent = nullptr);
 
     void setBackground(const QColor& colour);
-    [[nodiscard]] std::optional<QColor> background() const { return background_; }
 
     // The sheet's drawn size; the window may be larger (empty space) or smaller (hides a part).
     [[nodiscard]] QSize sizeHint() const override { return size_; }

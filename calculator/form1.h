@@ -34,7 +34,6 @@ public:
     void setTextColour(const QColor& colour);
     // Behind the window, its labels and its check boxes; buttons and the limit box keep theirs.
     void setBackgroundColour(const QColor& colour);
-    [[nodiscard]] Sheet* sheet() const { return sheet_; }
 
 private:
     void formLoad();
