@@ -66,10 +66,10 @@ screenshots: build
 # opening. Run it on a quiet machine: the figures are times.
 bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target bench_programs
-	@cd $(BUILD_DIR)/tests/bench && QT_QPA_PLATFORM=offscreen \
+	@cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen \
 	  ./startup_compare ./startup_mjcalc ./startup_bare ./startup_label
 	@echo "one action, from the click to the figures on screen (targets: 20 us a click, 10 ms the opening)"
-	@cd $(BUILD_DIR)/tests/bench && QT_QPA_PLATFORM=offscreen ./bench_clicks -minimumtotal 200 2>/dev/null \
+	@cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen ./bench_clicks -minimumtotal 200 2>/dev/null \
 	  | awk '/^RESULT : BenchClicks::/ { sub(/^RESULT : BenchClicks::/, ""); sub(/\(\):$$/, ""); name = $$0; next } \
 	         name != "" && /msecs per iteration/ { printf "  %-22s %10.4f ms\n", name, $$1; name = "" }'
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/appstate.h"
-#include "app/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "app/windowcatalogue.h"
 
 namespace mjcalc {

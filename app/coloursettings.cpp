@@ -1,7 +1,7 @@
 #include "app/coloursettings.h"
 
 #include "app/appstate.h"
-#include "app/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "calculator/form1.h"
 
 namespace mjcalc {

@@ -1,6 +1,6 @@
 #include "app/menubar.h"
 
-#include "app/dialogs.h"
+#include "toolkit/dialogs.h"
 
 #include <QMainWindow>
 #include <QMenu>

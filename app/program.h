@@ -6,9 +6,6 @@ class QApplication;
 
 namespace mjcalc {
 
-// Titles every message box that brings no title of its own.
-inline constexpr char kProgramName[] = "MJ Calculator";
-
 // The name desktops know the program by: its .desktop file, icon and metadata carry it.
 inline constexpr char kDesktopId[] = "org.mjcalc.MJCalculator";
 

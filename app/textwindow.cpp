@@ -1,6 +1,6 @@
 #include "app/textwindow.h"
 
-#include "app/formlayout.h"
+#include "toolkit/formlayout.h"
 
 #include <QFile>
 #include <QPlainTextEdit>

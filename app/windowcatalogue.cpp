@@ -2,7 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/coloursettings.h"
-#include "app/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "app/menubar.h"
 #include "app/textwindow.h"
 #include "calculator/form1.h"
@@ -58,7 +58,7 @@ QWidget* WindowCatalogue::create(FormId id)
     case FormId::Form1:
         return createForm1();
     case FormId::Form3:
-        return new Form3(state_, dialogs_);
+        return new Form3(state_.fans, state_.colours, dialogs_);
     case FormId::Form2:
     case FormId::Form4:
     case FormId::Form5:

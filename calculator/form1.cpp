@@ -1,8 +1,8 @@
 #include "calculator/form1.h"
 
-#include "app/dialogs.h"
-#include "app/numbertext.h"
-#include "app/sheet.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/numbertext.h"
+#include "toolkit/sheet.h"
 #include "calculator/form1layout.h"
 #include "calculator/handbreakdown.h"
 #include "calculator/tablelimit.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/formlayout.h"
+#include "toolkit/formlayout.h"
 
 #include <span>
 

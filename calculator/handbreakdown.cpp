@@ -1,6 +1,6 @@
 #include "calculator/handbreakdown.h"
 
-#include "app/numbertext.h"
+#include "toolkit/numbertext.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/breakdown.h"
+#include "toolkit/breakdown.h"
 #include "calculator/scoring.h"
 
 namespace mjcalc {

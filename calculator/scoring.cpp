@@ -1,6 +1,6 @@
 #include "calculator/scoring.h"
 
-#include "app/checkedint.h"
+#include "toolkit/checkedint.h"
 
 #include <iterator>
 #include <optional>

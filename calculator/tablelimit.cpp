@@ -1,6 +1,6 @@
 #include "calculator/tablelimit.h"
 
-#include "app/numbertext.h"
+#include "toolkit/numbertext.h"
 
 namespace mjcalc {
 

@@ -1,6 +1,6 @@
 #include "fancounter/fantally.h"
 
-#include "app/numbertext.h"
+#include "toolkit/numbertext.h"
 
 namespace mjcalc {
 

@@ -1,9 +1,8 @@
 #include "fancounter/form3.h"
 
-#include "app/appstate.h"
-#include "app/dialogs.h"
-#include "app/numbertext.h"
-#include "app/picturebox.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/numbertext.h"
+#include "toolkit/picturebox.h"
 #include "fancounter/form3layout.h"
 
 #include <QCheckBox>
@@ -26,9 +25,9 @@ const QString kSelfPickHint =
 
 } // namespace
 
-Form3::Form3(AppState& state, Dialogs& dialogs)
+Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
     : Sheet(QSize(twipsToPixels(kForm3Width), twipsToPixels(kForm3Height))), state_(state),
-      dialogs_(dialogs), images_(devicePixelRatioF())
+      colours_(colours), dialogs_(dialogs), images_(devicePixelRatioF())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("FanCounting"));
@@ -64,10 +63,10 @@ Form3::Form3(AppState& state, Dialogs& dialogs)
 void Form3::formLoad()
 {
     // A new board shows no tile selected, so no flag may say otherwise.
-    state_.fans.TileFlags.fill(false);
+    state_.TileFlags.fill(false);
     for (int picture = 1; picture <= kTileCount; ++picture)
         showTile(picture);
-    state_.fans.FanTotal = 0;
+    state_.FanTotal = 0;
     fantonen();
     copyMainWindowColours();
 }
@@ -75,15 +74,15 @@ void Form3::formLoad()
 void Form3::fantonen()
 {
     const FanCount count = tallyFans(readBoard());
-    state_.fans.FanTotal = count.total;
-    totalLabel_->setText(numberToText(state_.fans.FanTotal));
+    state_.FanTotal = count.total;
+    totalLabel_->setText(numberToText(state_.FanTotal));
     totalLabel_->setToolTip(toolTipTable(describeFans(count)));
 }
 
 FanBoard Form3::readBoard() const
 {
     FanBoard board;
-    board.tiles = state_.fans.TileFlags;
+    board.tiles = state_.TileFlags;
     for (int box = 1; box <= kFanBoxCount; ++box)
         board.ticked[box] = boxes_[box]->checkState() == Qt::Checked;
     return board;
@@ -92,7 +91,7 @@ FanBoard Form3::readBoard() const
 void Form3::pictureClick(int picture)
 {
     const TileRow row = tileSpec(picture).row;
-    clickTile(state_.fans.TileFlags, picture);
+    clickTile(state_.TileFlags, picture);
     // Selecting a wind may have cleared its row partners, so the whole row is shown again.
     for (int other = 1; other <= kTileCount; ++other) {
         if (tileSpec(other).row == row)
@@ -104,7 +103,7 @@ void Form3::pictureClick(int picture)
 void Form3::showTile(int picture)
 {
     const TileSpec& tile = tileSpec(picture);
-    const bool selected = state_.fans.TileFlags[picture];
+    const bool selected = state_.TileFlags[picture];
     pictures_[picture]->setPicture(images_.image(tile.face, selected));
     pictures_[picture]->setAccessibleName(QStringLiteral("%1, %2").arg(
         QLatin1String(tile.spokenName),
@@ -125,7 +124,7 @@ void Form3::checkClick(int box)
 void Form3::command1Click()
 {
     // Every tile as if selected, then clicked once more: each one ends up cleared and shown so.
-    state_.fans.TileFlags.fill(true);
+    state_.TileFlags.fill(true);
     for (int picture = 1; picture <= kTileCount; ++picture)
         pictureClick(picture);
     // The no-flowers table box stays: it describes the table, not the hand.
@@ -137,7 +136,7 @@ void Form3::command1Click()
 
 void Form3::copyMainWindowColours()
 {
-    const SheetColours& colours = state_.colours;
+    const SheetColours& colours = colours_;
     if (colours.background)
         setBackground(*colours.background);
     for (int number = 1; number <= kLastColouredLabel; ++number) {

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/sheet.h"
+#include "fancounter/fanstate.h"
 #include "fancounter/fantally.h"
 #include "fancounter/tileimages.h"
+#include "toolkit/sheet.h"
 
 #include <QList>
 
@@ -13,7 +14,6 @@ class QLabel;
 
 namespace mjcalc {
 
-struct AppState;
 class Dialogs;
 class PictureBox;
 
@@ -23,7 +23,8 @@ class Form3 final : public Sheet {
     Q_OBJECT
 
 public:
-    Form3(AppState& state, Dialogs& dialogs);
+    // The board takes the main window's colours as they are when it opens.
+    Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs);
 
     // Counts the fans afresh from the tiles and boxes and shows the total.
     void fantonen();
@@ -37,7 +38,8 @@ private:
     void copyMainWindowColours();
     [[nodiscard]] FanBoard readBoard() const;
 
-    AppState& state_;
+    FanState& state_;
+    const SheetColours& colours_;
     Dialogs& dialogs_;
     TileImages images_;
     std::array<PictureBox*, kTileCount + 1> pictures_{};

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "app/picturebox.h"
+#include "toolkit/picturebox.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,5 +1,5 @@
-#include "app/checkedint.h"
-#include "app/numbertext.h"
+#include "toolkit/checkedint.h"
+#include "toolkit/numbertext.h"
 #include "calculator/tablelimit.h"
 
 #include <QLocale>

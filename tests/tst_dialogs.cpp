@@ -1,4 +1,4 @@
-#include "app/dialogs.h"
+#include "toolkit/dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,5 +1,5 @@
 #include "app/appstate.h"
-#include "app/picturebox.h"
+#include "toolkit/picturebox.h"
 #include "app/windowcatalogue.h"
 #include "testsupport.h"
 

@@ -4,7 +4,7 @@
 // they are. A failing run names its start value; MJCALC_RANDOM_START=<value> replays it.
 
 #include "app/appstate.h"
-#include "app/picturebox.h"
+#include "toolkit/picturebox.h"
 #include "app/windowcatalogue.h"
 #include "calculator/form1.h"
 #include "offscreennoise.h"

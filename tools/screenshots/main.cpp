@@ -2,7 +2,7 @@
 // player would fill them in: typing the limit, clicking boxes and tiles.
 
 #include "app/appstate.h"
-#include "app/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "app/program.h"
 #include "app/windowcatalogue.h"
 

@@ -1,6 +1,6 @@
-#include "app/formlayout.h"
+#include "toolkit/formlayout.h"
 
-#include "app/picturebox.h"
+#include "toolkit/picturebox.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -7,6 +7,9 @@
 
 namespace mjcalc {
 
+// Titles every message box that brings no title of its own.
+inline constexpr char kProgramName[] = "MJ Calculator";
+
 // The codes players of the old calculators know: 0 none, 16 stop, 48 exclamation, 64 "i".
 enum class MessageIcon { None = 0, Error = 16, Warning = 48, Information = 64 };
 

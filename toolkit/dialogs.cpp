@@ -1,6 +1,4 @@
-#include "app/dialogs.h"
-
-#include "app/program.h"
+#include "toolkit/dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,7 +1,7 @@
 // How long one player action takes from the click to the labels showing the new figures.
 
-#include "../offscreennoise.h"
-#include "../testsupport.h"
+#include "offscreennoise.h"
+#include "testsupport.h"
 #include "app/appstate.h"
 #include "app/windowcatalogue.h"
 

@@ -1,4 +1,4 @@
-#include "app/picturebox.h"
+#include "toolkit/picturebox.h"
 
 #include <QPainter>
 #include <QStyle>

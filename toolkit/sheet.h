@@ -7,6 +7,14 @@
 
 namespace mjcalc {
 
+// The main window's colours as the player chose them; empty means the standard colour.
+struct SheetColours {
+    std::optional<QColor> text;
+    std::optional<QColor> background;
+    // Both colour commands open on the colour last confirmed in either of them.
+    QColor remembered = Qt::black;
+};
+
 // A surface of controls at fixed places. Its background is painted here rather than through the
 // palette, because a palette would spread the colour to the buttons and text boxes on it, which
 // keep the standard colours whatever the player picks.

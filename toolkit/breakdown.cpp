@@ -1,4 +1,4 @@
-#include "app/breakdown.h"
+#include "toolkit/breakdown.h"
 
 namespace mjcalc {
 

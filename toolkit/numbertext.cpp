@@ -1,4 +1,4 @@
-#include "app/numbertext.h"
+#include "toolkit/numbertext.h"
 
 #include <charconv>
 #include <cmath>

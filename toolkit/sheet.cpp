@@ -1,4 +1,4 @@
-#include "app/sheet.h"
+#include "toolkit/sheet.h"
 
 #include <QPainter>
 
