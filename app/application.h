@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/appstate.h"
-#include "toolkit/dialogs.h"
 #include "app/windowcatalogue.h"
+#include "toolkit/dialogs.h"
 
 namespace mjcalc {
 

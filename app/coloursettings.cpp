@@ -1,17 +1,17 @@
 #include "app/coloursettings.h"
 
 #include "app/appstate.h"
-#include "toolkit/dialogs.h"
 #include "calculator/form1.h"
+#include "toolkit/dialogs.h"
 
 namespace mjcalc {
 
 namespace {
 
 // Cancel means the player changed their mind: nothing is painted and nothing remembered.
-std::optional<QColor> pick(SheetColours& colours, Dialogs& dialogs)
+std::optional<QColor> pick(Form1& form, SheetColours& colours, Dialogs& dialogs)
 {
-    const std::optional<QColor> chosen = dialogs.pickColour(colours.remembered);
+    const std::optional<QColor> chosen = dialogs.pickColour(&form, colours.remembered);
     if (chosen)
         colours.remembered = *chosen;
     return chosen;
@@ -21,7 +21,7 @@ std::optional<QColor> pick(SheetColours& colours, Dialogs& dialogs)
 
 void chooseTextColour(Form1& form, SheetColours& colours, Dialogs& dialogs)
 {
-    if (const std::optional<QColor> chosen = pick(colours, dialogs)) {
+    if (const std::optional<QColor> chosen = pick(form, colours, dialogs)) {
         colours.text = *chosen;
         form.setTextColour(*chosen);
     }
@@ -29,7 +29,7 @@ void chooseTextColour(Form1& form, SheetColours& colours, Dialogs& dialogs)
 
 void chooseBackgroundColour(Form1& form, SheetColours& colours, Dialogs& dialogs)
 {
-    if (const std::optional<QColor> chosen = pick(colours, dialogs)) {
+    if (const std::optional<QColor> chosen = pick(form, colours, dialogs)) {
         colours.background = *chosen;
         form.setBackgroundColour(*chosen);
     }

@@ -87,9 +87,10 @@ void installMenuBar(QMainWindow& window, const MenuCommands& commands)
     window.resize(window.sizeHint());
 }
 
-void showHowItWorks(Dialogs& dialogs)
+void showHowItWorks(Dialogs& dialogs, QWidget* parent)
 {
-    dialogs.message(QStringLiteral("For the Calculator fill in TableLimit-for the FanCounter click "
+    dialogs.message(parent,
+                    QStringLiteral("For the Calculator fill in TableLimit-for the FanCounter click "
                                    "seat and prevailing wind before clicking other boxes"),
                     MessageIcon::Information, QStringLiteral("Check This!"));
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QMainWindow;
+class QWidget;
 
 namespace mjcalc {
 
@@ -20,6 +21,6 @@ struct MenuCommands {
 
 void installMenuBar(QMainWindow& window, const MenuCommands& commands);
 
-void showHowItWorks(Dialogs& dialogs);
+void showHowItWorks(Dialogs& dialogs, QWidget* parent);
 
 } // namespace mjcalc

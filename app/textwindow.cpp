@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace mjcalc {
 
@@ -44,6 +46,41 @@ QString readText(const char* resource)
     return QString::fromUtf8(file.readAll());
 }
 
+// How high the text box lays out one line of this font, which may be a pixel more than the
+// font's own height.
+int lineHeightOf(const QFont& font)
+{
+    QTextLayout probe(QStringLiteral("X"), font);
+    probe.beginLayout();
+    QTextLine line = probe.createLine();
+    line.setLeadingIncluded(true);
+    probe.endLayout();
+    return qCeil(line.height());
+}
+
+// A text box of fixed size that never shows a line cut through at its foot: the margin below the
+// text takes up what is left after the last whole line. Its font is a pixel smaller than the
+// sheets', so that the fan table and the definitions show every line at once.
+class TextBox final : public QPlainTextEdit {
+public:
+    TextBox(const QRect& geometry, QWidget* parent) : QPlainTextEdit(parent)
+    {
+        setGeometry(geometry);
+        QFont smaller = font();
+        smaller.setPixelSize(10);
+        setFont(smaller);
+        constexpr int kMargin = 2;
+        document()->setDocumentMargin(kMargin);
+        const int lineHeight = lineHeightOf(smaller);
+        // Below the last whole line the viewport ends, so the next one is not shown in part.
+        const int textHeight = height() - 2 * frameWidth() - kMargin;
+        setViewportMargins(0, 0, 0, textHeight % lineHeight);
+        // The strip below the text is part of the white box, not a band of window grey.
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
+    }
+};
+
 } // namespace
 
 TextWindow::TextWindow(const TextWindowSpec& entry)
@@ -54,9 +91,9 @@ TextWindow::TextWindow(const TextWindowSpec& entry)
     setWindowTitle(QString::fromLatin1(entry.caption));
     setFixedSize(twipsToPixels(entry.width), twipsToPixels(entry.height));
 
-    auto* text = new QPlainTextEdit(this);
+    auto* text = new TextBox(
+        twipsRect(entry.textLeft, entry.textTop, entry.textWidth, entry.textHeight), this);
     text->setObjectName(QStringLiteral("Text1"));
-    text->setGeometry(twipsRect(entry.textLeft, entry.textTop, entry.textWidth, entry.textHeight));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -2,11 +2,11 @@
 
 #include "app/appstate.h"
 #include "app/coloursettings.h"
-#include "toolkit/dialogs.h"
 #include "app/menubar.h"
 #include "app/textwindow.h"
 #include "calculator/form1.h"
 #include "fancounter/form3.h"
+#include "toolkit/dialogs.h"
 
 namespace mjcalc {
 
@@ -46,6 +46,8 @@ QWidget* WindowCatalogue::open(FormId id)
         windows_[indexOf(id)] = window;
         emit created(id);
     }
+    // A window left minimized must come back too: without a task bar it could not be reached.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
@@ -77,7 +79,7 @@ Form1* WindowCatalogue::createForm1()
                        [this, form1] { chooseTextColour(*form1, state_.colours, dialogs_); },
                        [this, form1] { chooseBackgroundColour(*form1, state_.colours, dialogs_); },
                        [this](FormId target) { open(target); },
-                       [this] { showHowItWorks(dialogs_); },
+                       [this, form1] { showHowItWorks(dialogs_, form1); },
                    });
     return form1;
 }

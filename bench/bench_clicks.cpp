@@ -1,9 +1,9 @@
 // How long one player action takes from the click to the labels showing the new figures.
 
-#include "offscreennoise.h"
-#include "testsupport.h"
 #include "app/appstate.h"
 #include "app/windowcatalogue.h"
+#include "offscreennoise.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,15 +1,16 @@
 #include "calculator/form1.h"
 
-#include "toolkit/dialogs.h"
-#include "toolkit/numbertext.h"
-#include "toolkit/sheet.h"
 #include "calculator/form1layout.h"
 #include "calculator/handbreakdown.h"
 #include "calculator/tablelimit.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/numbertext.h"
+#include "toolkit/sheet.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 #include <vector>
@@ -70,7 +71,10 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
             continue;
         boxes_[box] = control<QCheckBox>(sheet_, boxName(box));
         // stateChanged, not clicked: a box the program clears must recount just like a click.
-        connect(boxes_[box], &QCheckBox::stateChanged, this, &Form1::tonen);
+        connect(boxes_[box], &QCheckBox::stateChanged, this, [this] {
+            Dialogs::Action action(dialogs_);
+            tonen();
+        });
     }
 
     connect(text1_, &QLineEdit::textChanged, this, &Form1::text1Change);
@@ -167,20 +171,23 @@ void Form1::reportOverflow()
     // A wrapped or stale figure would be read as the hand's worth, so neither stays on screen;
     // the breakdown still tells where the count stopped.
     showResults({}, {}, breakdown());
-    dialogs_.message(kTooLarge, MessageIcon::Error);
+    dialogs_.message(this, kTooLarge, MessageIcon::Error);
 }
 
 void Form1::text1Change()
 {
-    const LimitDecision decision = decideTableLimit(text1_->text());
+    // Putting the highest limit in the box comes back here, and may overflow: still one message.
+    Dialogs::Action action(dialogs_);
+    const LimitDecision decision =
+        decideTableLimit(text1_->text(), NumberSeparators::of(QLocale()));
     switch (decision.action) {
     case LimitAction::Ignore:
         return;
     case LimitAction::Typo:
-        dialogs_.message(kTypo, MessageIcon::Warning);
+        dialogs_.message(this, kTypo, MessageIcon::Warning);
         return;
     case LimitAction::TooHigh:
-        dialogs_.message(kTooHigh, MessageIcon::Error);
+        dialogs_.message(this, kTooHigh, MessageIcon::Error);
         // Changing the text comes straight back here with the highest limit, which takes it and
         // recounts; counting once more afterwards could only repeat that.
         text1_->setText(numberToText(kHighestTableLimit));
@@ -194,6 +201,7 @@ void Form1::text1Change()
 
 void Form1::stepFlowers(int step)
 {
+    Dialogs::Action action(dialogs_);
     const std::int32_t next = state_.FlowerCount + step;
     if (next >= 0 && next <= kMaxFlowers) {
         state_.FlowerCount = next;
@@ -209,11 +217,14 @@ void Form1::showFlowerCount()
 
 void Form1::showHint(int button)
 {
-    dialogs_.message(button == 3 ? kWorthlessHint : kHonorHint, MessageIcon::Warning);
+    dialogs_.message(this, button == 3 ? kWorthlessHint : kHonorHint, MessageIcon::Warning);
 }
 
 void Form1::command6Click()
 {
+    // Clearing is never a mistake, and the player is not asked to untick what the program is
+    // unticking itself: whatever the cleared boxes meet on the way goes unsaid.
+    Dialogs::Action quiet(dialogs_, Dialogs::Action::Quiet);
     state_.TableLimit = 0;
     // An empty limit box is ignored by its change handler, so this raises no message.
     text1_->clear();
@@ -222,6 +233,7 @@ void Form1::command6Click()
 
 void Form1::command7Click()
 {
+    Dialogs::Action quiet(dialogs_, Dialogs::Action::Quiet);
     // Each cleared box recounts through its own change handler, like a player's click.
     for (QCheckBox* box : boxes_) {
         if (box && boxValue(box) == BoxValue::Ticked)

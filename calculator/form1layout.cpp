@@ -14,7 +14,8 @@ constexpr ControlSpec kForm1Controls[] = {
     {ControlKind::Label, "Label4", "V! Points", 3960, 240, 975, 255},
     {ControlKind::Label, "Label37", "", 5040, 240, 1095, 255},
     {ControlKind::Label, "Label3", "Your hand is worth", 6240, 240, 1455, 255},
-    {ControlKind::Label, "Label38", "", 7920, 240, 855, 255},
+    // Wide enough for the largest count, 2147483647, out to the window's right edge.
+    {ControlKind::Label, "Label38", "", 7920, 240, 1200, 255},
     // Left half: melds and small extras, one box per meld
     {ControlKind::Label, "Label5", "open pong 2-8", 120, 840, 2895, 255},
     {ControlKind::CheckBox, "Check2", nullptr, 3120, 840, 255, 255, 3},

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/breakdown.h"
 #include "calculator/scoring.h"
+#include "toolkit/breakdown.h"
 
 namespace mjcalc {
 

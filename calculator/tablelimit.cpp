@@ -1,10 +1,8 @@
 #include "calculator/tablelimit.h"
 
-#include "toolkit/numbertext.h"
-
 namespace mjcalc {
 
-LimitDecision decideTableLimit(QStringView text)
+LimitDecision decideTableLimit(QStringView text, NumberSeparators separators)
 {
     if (text.isEmpty())
         return {LimitAction::Ignore, 0};
@@ -15,10 +13,11 @@ LimitDecision decideTableLimit(QStringView text)
     if (*leading > kHighestTableLimit)
         return {LimitAction::TooHigh, 0};
 
-    const WholeNumber whole = textToInt32(text);
+    const WholeNumber whole = textToInt32(text, separators);
     if (!whole.ok())
         return {LimitAction::Typo, 0};
-    // "70,000" starts with 70 but means 70000: the highest limit holds for the whole number too.
+    // "70,000" (or "70.000" in German) starts with 70 but means 70000: the highest limit holds for
+    // the whole number too.
     if (whole.value > kHighestTableLimit)
         return {LimitAction::TooHigh, 0};
     // A negative limit would turn every payout into a debt.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/numbertext.h"
+
 #include <QStringView>
 
 #include <cstdint>
@@ -22,7 +24,7 @@ struct LimitDecision {
 
 // What one edit of the table-limit box means. The number the text starts with decides "too
 // high" as soon as it is typed, so the player is stopped at the keystroke that went past; the
-// whole text must then be a number that fits.
-[[nodiscard]] LimitDecision decideTableLimit(QStringView text);
+// whole text must then be a number that fits, written the player's way.
+[[nodiscard]] LimitDecision decideTableLimit(QStringView text, NumberSeparators separators = {});
 
 } // namespace mjcalc

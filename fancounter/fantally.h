@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/breakdown.h"
 #include "fancounter/tiles.h"
+#include "toolkit/breakdown.h"
 
 #include <QString>
 

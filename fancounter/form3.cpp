@@ -1,9 +1,9 @@
 #include "fancounter/form3.h"
 
+#include "fancounter/form3layout.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/numbertext.h"
 #include "toolkit/picturebox.h"
-#include "fancounter/form3layout.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -38,6 +38,7 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
     totalLabel_->setAccessibleDescription(QStringLiteral("Your FANS"));
     for (int picture = 1; picture <= kTileCount; ++picture) {
         pictures_[picture] = control<PictureBox>(this, QStringLiteral("Picture%1").arg(picture));
+        pictures_[picture]->setAccessibleName(QLatin1String(tileSpec(picture).spokenName));
         connect(pictures_[picture], &PictureBox::clicked, this,
                 [this, picture] { pictureClick(picture); });
     }
@@ -54,8 +55,14 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
     }
     connect(control<QPushButton>(this, QStringLiteral("Command1")), &QPushButton::clicked, this,
             &Form3::command1Click);
-    connect(control<QPushButton>(this, QStringLiteral("Command2")), &QPushButton::clicked, this,
-            [this] { dialogs_.message(kSelfPickHint, MessageIcon::Warning); });
+    auto* hint = control<QPushButton>(this, QStringLiteral("Command2"));
+    hint->setAccessibleName(QStringLiteral("Hint"));
+    for (const ControlSpec& entry : controls) {
+        if (QByteArrayView(entry.name) == "Command2")
+            hint->setAccessibleDescription(rowCaption(controls, entry));
+    }
+    connect(hint, &QPushButton::clicked, this,
+            [this] { dialogs_.message(this, kSelfPickHint, MessageIcon::Warning); });
 
     formLoad();
 }
@@ -105,9 +112,9 @@ void Form3::showTile(int picture)
     const TileSpec& tile = tileSpec(picture);
     const bool selected = state_.TileFlags[picture];
     pictures_[picture]->setPicture(images_.image(tile.face, selected));
-    pictures_[picture]->setAccessibleName(QStringLiteral("%1, %2").arg(
-        QLatin1String(tile.spokenName),
-        selected ? QLatin1String("selected") : QLatin1String("not selected")));
+    // A click has already flipped the button; the flags decide, since selecting a wind can also
+    // clear its row partners.
+    pictures_[picture]->setChecked(selected);
 }
 
 void Form3::checkClick(int box)
@@ -115,7 +122,7 @@ void Form3::checkClick(int box)
     if (box == kAllTerminalsBox || box == kAllHonorsBox) {
         // A maximum hand is beyond counting: it is announced when ticked, never tallied.
         if (boxes_[box]->checkState() == Qt::Checked)
-            dialogs_.message(kMaxedOut, MessageIcon::None);
+            dialogs_.message(this, kMaxedOut, MessageIcon::None);
         return;
     }
     fantonen();

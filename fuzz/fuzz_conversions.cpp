@@ -2,8 +2,8 @@
 // no undefined behaviour", each text is held to what the conversions promise their callers,
 // checked by other means than the code uses: a broken promise stops the run like a crash.
 
-#include "toolkit/numbertext.h"
 #include "calculator/tablelimit.h"
+#include "toolkit/numbertext.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/program.h"
 #include "toolkit/picturebox.h"
 
 #include <QApplication>
@@ -7,9 +8,16 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
+#include <QStyleFactory>
 #include <QToolTip>
 
 namespace mjcalc::test {
+
+void lookLikeTheProgram()
+{
+    describeApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
 
 void click(QWidget* window, const QString& name)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/appstate.h"
-#include "toolkit/dialogs.h"
 #include "app/windowcatalogue.h"
+#include "toolkit/dialogs.h"
 
 #include <QAbstractButton>
 #include <QList>
@@ -19,7 +19,7 @@ public:
     // Answers for the colour picker, first in first out; an empty answer, or none left, cancels.
     QList<std::optional<QColor>> colourAnswers;
 
-    std::optional<QColor> pickColour(const QColor& preselected) override
+    std::optional<QColor> pickColour(QWidget*, const QColor& preselected) override
     {
         preselectedColours.append(preselected);
         return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
@@ -29,11 +29,16 @@ protected:
     void present(const Message& message) override { messages.append(message); }
 };
 
+// The program's name, icon, font and style, as main() sets them, so that windows under test
+// look and measure as the player sees them.
+void lookLikeTheProgram();
+
 // A running program for one test: its state, a recorder answering its dialogs, and its windows,
 // the main window open unless asked otherwise.
 struct Session {
     explicit Session(bool openMainWindow = true)
     {
+        lookLikeTheProgram();
         if (openMainWindow)
             catalogue.open(FormId::Form1);
     }

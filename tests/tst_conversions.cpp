@@ -1,6 +1,6 @@
+#include "calculator/tablelimit.h"
 #include "toolkit/checkedint.h"
 #include "toolkit/numbertext.h"
-#include "calculator/tablelimit.h"
 
 #include <QLocale>
 #include <QTest>

@@ -39,7 +39,22 @@ private slots:
     void messageBoxIsModalWithOneOk();
     void colourPicker_data();
     void colourPicker();
+    void onePlayerActionSaysAtMostOneThing_data();
+    void onePlayerActionSaysAtMostOneThing();
 };
+
+namespace {
+
+class Recorder final : public Dialogs {
+public:
+    QStringList said;
+    std::optional<QColor> pickColour(QWidget*, const QColor&) override { return {}; }
+
+protected:
+    void present(const Message& message) override { said.append(message.text); }
+};
+
+} // namespace
 
 void TestDialogs::messageBoxIsModalWithOneOk_data()
 {
@@ -67,9 +82,12 @@ void TestDialogs::messageBoxIsModalWithOneOk()
     QString seenTitle;
     int seenIcon = -1;
     int buttons = 0;
+    QWidget owner;
+    QWidget* seenParent = nullptr;
     whenModalShows([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
+        seenParent = box->parentWidget();
         seenText = box->text();
         seenTitle = box->windowTitle();
         seenIcon = box->icon();
@@ -77,7 +95,8 @@ void TestDialogs::messageBoxIsModalWithOneOk()
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     QtDialogs dialogs;
-    dialogs.message(QStringLiteral("limit is toooooooo high"), icon, title);
+    dialogs.message(&owner, QStringLiteral("limit is toooooooo high"), icon, title);
+    QCOMPARE(seenParent, &owner);
     QCOMPARE(seenText, QStringLiteral("limit is toooooooo high"));
     QCOMPARE(seenTitle, shownTitle);
     QCOMPARE(seenIcon, qtIcon);
@@ -95,18 +114,70 @@ void TestDialogs::colourPicker()
 {
     QFETCH(bool, confirm);
     QColor preselected;
+    QWidget owner;
+    QWidget* seenParent = nullptr;
     whenModalShows([&](QWidget* modal) {
         auto* picker = qobject_cast<QColorDialog*>(modal);
         QVERIFY(picker);
+        seenParent = picker->parentWidget();
         preselected = picker->currentColor();
         confirm ? picker->accept() : picker->reject();
     });
     QtDialogs dialogs;
-    const std::optional<QColor> chosen = dialogs.pickColour(QColor(10, 20, 30));
+    const std::optional<QColor> chosen = dialogs.pickColour(&owner, QColor(10, 20, 30));
+    QCOMPARE(seenParent, &owner);
     QCOMPARE(preselected, QColor(10, 20, 30));
     QCOMPARE(chosen.has_value(), confirm);
     if (confirm)
         QCOMPARE(*chosen, QColor(10, 20, 30));
+}
+
+void TestDialogs::onePlayerActionSaysAtMostOneThing_data()
+{
+    // A script of nested actions: "(" opens one that speaks, "[" a quiet one, ")" or "]" closes
+    // it, and a letter is a message.
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("outside any action, every message") << "ab"
+                                                       << "ab";
+    QTest::newRow("one action, the first message") << "(abc)"
+                                                   << "a";
+    QTest::newRow("a nested recount adds nothing") << "(a(b))"
+                                                   << "a";
+    QTest::newRow("the next action speaks again") << "(a)(b)"
+                                                  << "ab";
+    QTest::newRow("a quiet action says nothing") << "[ab]"
+                                                 << "";
+    QTest::newRow("quiet inside an action") << "([a]b)"
+                                            << "b";
+    QTest::newRow("quiet ends with its action") << "[a](b)"
+                                                << "b";
+    QTest::newRow("nested in quiet, still quiet") << "[(a)]"
+                                                  << "";
+}
+
+void TestDialogs::onePlayerActionSaysAtMostOneThing()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, heard);
+    Recorder dialogs;
+    std::function<void(qsizetype&)> run = [&](qsizetype& at) {
+        while (at < script.size()) {
+            const QChar step = script.at(at++);
+            if (step == u')' || step == u']')
+                return;
+            if (step == u'(' || step == u'[') {
+                Dialogs::Action action(dialogs, step == u'[' ? Dialogs::Action::Quiet
+                                                             : Dialogs::Action::Speaks);
+                run(at);
+            } else {
+                dialogs.message(nullptr, step, MessageIcon::None);
+            }
+        }
+    };
+    qsizetype at = 0;
+    run(at);
+    QCOMPARE(dialogs.said.join(QString()), heard);
 }
 
 QTEST_MAIN(TestDialogs)

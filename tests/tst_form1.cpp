@@ -120,7 +120,7 @@ void TestForm1::controlsSitWhereTheSheetDrawsThem_data()
     QTest::newRow("payout") << "Label37" << QRect(336, 16, 73, 17) << "";
     QTest::newRow("hand's worth caption")
         << "Label3" << QRect(416, 16, 97, 17) << "Your hand is worth";
-    QTest::newRow("hand's worth") << "Label38" << QRect(528, 16, 57, 17) << "";
+    QTest::newRow("hand's worth") << "Label38" << QRect(528, 16, 80, 17) << "";
     QTest::newRow("double blank kept")
         << "Label11" << QRect(8, 208, 193, 17) << "open kong  1 or 9";
     QTest::newRow("fourth box of a row") << "Check41" << QRect(256, 288, 17, 17) << "Check41";
@@ -316,7 +316,8 @@ void TestForm1::typingPastTheHighestLimit()
     }
     QVERIFY(dialogs_->messages.isEmpty());
     QTest::keyClick(text1, '0');
-    QCOMPARE(dialogs_->messages, (QList<Message>{{kTooHigh, MessageIcon::Error, kTitle}}));
+    QCOMPARE(dialogs_->messages,
+             (QList<Message>{{kTooHigh, MessageIcon::Error, kTitle, form_.get()}}));
     QCOMPARE(text1->text(), QStringLiteral(" 65536"));
     QCOMPARE(state_->TableLimit, 65536);
     QCOMPARE(labelText(QStringLiteral("Label37")), QStringLiteral(" 80"));
@@ -348,7 +349,7 @@ void TestForm1::typos()
     type(keys);
     QCOMPARE(dialogs_->messages.size(), typos);
     for (const Message& message : std::as_const(dialogs_->messages))
-        QCOMPARE(message, (Message{kTypo, MessageIcon::Warning, kTitle}));
+        QCOMPARE(message, (Message{kTypo, MessageIcon::Warning, kTitle, form_.get()}));
     QCOMPARE(state_->TableLimit, limit);
     const QString shown = limit ? QStringLiteral(" 20") : QString();
     QCOMPARE(labelText(QStringLiteral("Label38")), shown);
@@ -412,7 +413,8 @@ void TestForm1::hints()
     QFETCH(QString, text);
     type(QStringLiteral("500"));
     click(form_.get(), button);
-    QCOMPARE(dialogs_->messages, (QList<Message>{{text, MessageIcon::Warning, kTitle}}));
+    QCOMPARE(dialogs_->messages,
+             (QList<Message>{{text, MessageIcon::Warning, kTitle, form_.get()}}));
     QCOMPARE(labelText(QStringLiteral("Label38")), QStringLiteral(" 20"));
 }
 

@@ -4,11 +4,11 @@
 // they are. A failing run names its start value; MJCALC_RANDOM_START=<value> replays it.
 
 #include "app/appstate.h"
-#include "toolkit/picturebox.h"
 #include "app/windowcatalogue.h"
 #include "calculator/form1.h"
 #include "offscreennoise.h"
 #include "testsupport.h"
+#include "toolkit/picturebox.h"
 
 #include <QAction>
 #include <QCheckBox>

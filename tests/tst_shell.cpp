@@ -270,7 +270,8 @@ void TestShell::howItWorks()
     QCOMPARE(session_->dialogs.messages,
              (QList<Message>{{"For the Calculator fill in TableLimit-for the FanCounter click seat "
                               "and prevailing wind before clicking other boxes",
-                              MessageIcon::Information, "Check This!"}}));
+                              MessageIcon::Information, "Check This!",
+                              session_->catalogue.window(FormId::Form1)}}));
     QCOMPARE(openWindows().size(), 1);
 }
 

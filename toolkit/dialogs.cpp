@@ -1,6 +1,5 @@
 #include "toolkit/dialogs.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
 
@@ -25,22 +24,40 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
 
 } // namespace
 
-void Dialogs::message(const QString& text, MessageIcon icon, const QString& title)
+Dialogs::Action::Action(Dialogs& dialogs, Kind kind) : dialogs_(dialogs), wasQuiet_(dialogs.quiet_)
 {
-    present({text, icon, title.isEmpty() ? QString::fromLatin1(kProgramName) : title});
+    if (dialogs_.actionDepth_++ == 0)
+        dialogs_.spoken_ = false;
+    if (kind == Quiet)
+        dialogs_.quiet_ = true;
+}
+
+Dialogs::Action::~Action()
+{
+    --dialogs_.actionDepth_;
+    dialogs_.quiet_ = wasQuiet_;
+}
+
+void Dialogs::message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title)
+{
+    if (actionDepth_ > 0) {
+        if (quiet_ || spoken_)
+            return;
+        spoken_ = true;
+    }
+    present({text, icon, title.isEmpty() ? QString::fromLatin1(kProgramName) : title, parent});
 }
 
 void QtDialogs::present(const Message& message)
 {
-    // Parented to the active window so that the box opens over the window the player works in.
     QMessageBox box(toQtIcon(message.icon), message.title, message.text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    message.parent);
     box.exec();
 }
 
-std::optional<QColor> QtDialogs::pickColour(const QColor& preselected)
+std::optional<QColor> QtDialogs::pickColour(QWidget* parent, const QColor& preselected)
 {
-    const QColor chosen = QColorDialog::getColor(preselected, QApplication::activeWindow());
+    const QColor chosen = QColorDialog::getColor(preselected, parent);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QWidget;
+
 namespace mjcalc {
 
 // Titles every message box that brings no title of its own.
@@ -17,6 +19,7 @@ struct Message {
     QString text;
     MessageIcon icon = MessageIcon::None;
     QString title;
+    QWidget* parent = nullptr; // the window the box opens over
 
     friend bool operator==(const Message&, const Message&) = default;
 };
@@ -27,19 +30,43 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Modal, one OK button; without a title the program's name stands in the title bar.
-    void message(const QString& text, MessageIcon icon, const QString& title = {});
+    // One thing the player did: a click, a keystroke. However often the program recounts on the
+    // way, the player hears of it at most once: the first message of an action is shown, later
+    // ones are dropped. A quiet action, such as clearing the sheet, shows none at all. Actions
+    // may nest; the outermost one decides.
+    class Action {
+    public:
+        enum Kind { Speaks, Quiet };
+        explicit Action(Dialogs& dialogs, Kind kind = Speaks);
+        ~Action();
+        Action(const Action&) = delete;
+        Action& operator=(const Action&) = delete;
 
-    // Modal colour picker opening on the preselected colour; empty when the player cancels.
-    virtual std::optional<QColor> pickColour(const QColor& preselected) = 0;
+    private:
+        Dialogs& dialogs_;
+        bool wasQuiet_;
+    };
+
+    // Modal over the parent window, one OK button; without a title the program's name stands in
+    // the title bar.
+    void message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title = {});
+
+    // Modal colour picker over the parent window, opening on the preselected colour; empty when
+    // the player cancels.
+    virtual std::optional<QColor> pickColour(QWidget* parent, const QColor& preselected) = 0;
 
 protected:
     virtual void present(const Message& message) = 0;
+
+private:
+    int actionDepth_ = 0;
+    bool spoken_ = false;
+    bool quiet_ = false;
 };
 
 class QtDialogs final : public Dialogs {
 public:
-    std::optional<QColor> pickColour(const QColor& preselected) override;
+    std::optional<QColor> pickColour(QWidget* parent, const QColor& preselected) override;
 
 protected:
     void present(const Message& message) override;

@@ -1,5 +1,7 @@
 #include "toolkit/numbertext.h"
 
+#include <QLocale>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -31,6 +33,11 @@ int digitValue(char c, int radix)
 
 // Non-ASCII characters become '\0', which no number can contain, so full-width or other
 // script digits end a number instead of being misread.
+char asciiOf(QChar c)
+{
+    return c.unicode() < 128 ? static_cast<char>(c.unicode()) : '\0';
+}
+
 std::string toAscii(QStringView text, bool dropBlanksEverywhere)
 {
     std::string ascii;
@@ -38,7 +45,27 @@ std::string toAscii(QStringView text, bool dropBlanksEverywhere)
     for (QChar c : text) {
         if (dropBlanksEverywhere && (c == u' ' || c == u'\t' || c == u'\n'))
             continue;
-        ascii.push_back(c.unicode() < 128 ? static_cast<char>(c.unicode()) : '\0');
+        ascii.push_back(asciiOf(c));
+    }
+    return ascii;
+}
+
+// The locale's separators become "." and ","; a "." or "," that is not the locale's own means
+// nothing in a number there, so it becomes '\0' too.
+std::string toAsciiSeparators(QStringView text, NumberSeparators separators)
+{
+    const bool blankGroups = separators.group.isSpace();
+    std::string ascii;
+    ascii.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar c : text) {
+        if (c == separators.decimalPoint)
+            ascii.push_back('.');
+        else if (c == separators.group || (blankGroups && c == u' '))
+            ascii.push_back(',');
+        else if (c == u'.' || c == u',')
+            ascii.push_back('\0');
+        else
+            ascii.push_back(asciiOf(c));
     }
     return ascii;
 }
@@ -206,9 +233,21 @@ std::optional<double> leadingNumber(QStringView text)
     return toDouble(decimal);
 }
 
-WholeNumber textToInt32(QStringView text)
+NumberSeparators NumberSeparators::of(const QLocale& locale)
 {
-    const std::string ascii = toAscii(text, false);
+    NumberSeparators separators;
+    const QString decimalPoint = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    if (decimalPoint.size() == 1)
+        separators.decimalPoint = decimalPoint.front();
+    if (group.size() == 1 && group.front() != separators.decimalPoint)
+        separators.group = group.front();
+    return separators;
+}
+
+WholeNumber textToInt32(QStringView text, NumberSeparators separators)
+{
+    const std::string ascii = toAsciiSeparators(text, separators);
     std::string_view s = ascii;
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!s.empty() && isBlank(s.front()))

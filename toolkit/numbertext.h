@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QChar>
 #include <QString>
 #include <QStringView>
 
 #include <cstdint>
 #include <optional>
+
+class QLocale;
 
 namespace mjcalc {
 
@@ -28,10 +31,18 @@ struct WholeNumber {
     [[nodiscard]] bool ok() const { return error == ConversionError::None; }
 };
 
-// The whole text as one 32-bit integer, read strictly: blanks around the number, "," as a
-// thousands separator and a fraction (rounded to the nearest whole number, halves to the even
-// one) are allowed; anything else is NotANumber, and a value outside the 32-bit range Overflow.
-// The same in every locale: "." is always the decimal point.
-[[nodiscard]] WholeNumber textToInt32(QStringView text);
+// How the player's locale writes numbers: "1,000.5" in English, "1.000,5" in German.
+struct NumberSeparators {
+    QChar decimalPoint = u'.';
+    QChar group = u',';
+
+    [[nodiscard]] static NumberSeparators of(const QLocale& locale);
+};
+
+// The whole text as one 32-bit integer, read strictly: blanks around the number, the group
+// separator as a thousands separator and a fraction (rounded to the nearest whole number, halves
+// to the even one) are allowed; anything else is NotANumber, and a value outside the 32-bit range
+// Overflow. Where the group separator is a blank of some kind, an ordinary blank serves as well.
+[[nodiscard]] WholeNumber textToInt32(QStringView text, NumberSeparators separators = {});
 
 } // namespace mjcalc

@@ -9,6 +9,10 @@ namespace mjcalc {
 PictureBox::PictureBox(QWidget* parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setCheckable(true);
+    // The sheet paints a chosen colour itself; the picture keeps the colours it was made with.
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
 }
 
 void PictureBox::setPicture(const QPixmap& picture)

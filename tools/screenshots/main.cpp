@@ -2,9 +2,9 @@
 // player would fill them in: typing the limit, clicking boxes and tiles.
 
 #include "app/appstate.h"
-#include "toolkit/dialogs.h"
 #include "app/program.h"
 #include "app/windowcatalogue.h"
+#include "toolkit/dialogs.h"
 
 #include <QAction>
 #include <QApplication>
