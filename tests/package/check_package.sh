@@ -4,6 +4,8 @@
 # windows are closed, that its files are where Debian expects them, then removes it with --purge
 # and checks that none of its files are left. Runs as root (CI does); an mjcalc already installed
 # on the machine is removed first, and is gone afterwards.
+# pass only echoes, so "check && pass || fail" reads as the if-else it looks like.
+# shellcheck disable=SC2015
 set -uo pipefail
 
 deb=${1:-dist/mjcalc_1.00-1_amd64.deb}
@@ -32,6 +34,7 @@ command -v pkg-config >/dev/null || helper_packages="$helper_packages pkg-config
 pkg-config --exists Qt6Widgets 2>/dev/null || helper_packages="$helper_packages qt6-base-dev"
 if [ -n "$helper_packages" ]; then
     echo "Installing Debian packages:$helper_packages"
+    # shellcheck disable=SC2086 # one word per package
     apt-get install -y -q --no-install-recommends $helper_packages >/dev/null ||
         stop "could not install$helper_packages"
 fi
