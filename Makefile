@@ -107,6 +107,38 @@ fuzz:
 	@cd $(FUZZ_DIR) && $(SANITIZE_ENV) ./fuzz/fuzz_conversions -max_total_time=$(FUZZ_SECONDS) \
 	  -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(FUZZ_DIR)/ corpus
 
+# The Debian package, built as Debian builds its own (dpkg-buildpackage, debhelper's CMake
+# support), then checked with lintian: any error or warning fails. dpkg-buildpackage writes its
+# results beside the source folder, so it works on a copy inside $(PACKAGE_DIR) and nothing lands
+# next to the checkout; the package and its records are then moved to $(DIST_DIR)/.
+PACKAGE_DIR       = build-package
+DIST_DIR          = dist
+PACKAGE_PACKAGES  = build-essential debhelper dpkg-dev lintian
+PACKAGE_VERSION   = $(shell sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p' debian/changelog)
+PACKAGE_ARCH      = $(shell dpkg --print-architecture)
+PACKAGE_DEB       = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).deb
+
+.PHONY: package package-check
+
+package:
+	$(call ensure_packages,$(BUILD_PACKAGES) $(PACKAGE_PACKAGES))
+	@rm -rf $(PACKAGE_DIR) && mkdir -p $(PACKAGE_DIR)/mjcalc $(DIST_DIR)
+	@find . -mindepth 1 -maxdepth 1 ! -name .git ! -name '.cache' ! -name 'build*' \
+	  ! -name 'obj-*' ! -name $(DIST_DIR) -exec cp -a {} $(PACKAGE_DIR)/mjcalc/ \;
+	@cd $(PACKAGE_DIR)/mjcalc && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
+	  dpkg-buildpackage -us -uc -b -J$(JOBS)
+	@rm -f $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_* $(DIST_DIR)/mjcalc-dbgsym_$(PACKAGE_VERSION)_*
+	@for f in $(PACKAGE_DIR)/mjcalc_$(PACKAGE_VERSION)_* $(PACKAGE_DIR)/mjcalc-dbgsym_$(PACKAGE_VERSION)_*; do \
+	  if [ -e "$$f" ]; then mv "$$f" $(DIST_DIR)/; fi; \
+	done
+	lintian --fail-on error,warning --display-info $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).changes
+	@echo "Built $(PACKAGE_DEB)"
+
+# Installs the package built by `make package` with apt, runs the installed program, and removes
+# it again; as root, on a machine where losing an installed mjcalc does not matter.
+package-check:
+	@tests/package/check_package.sh $(PACKAGE_DEB)
+
 # Redraws the tile pictures and icons under resources/ (needs a CJK font, which it installs).
 tiles:
 	tools/tilegen/generate.sh
@@ -114,3 +146,4 @@ tiles:
 clean:
 	rm -rf $(BUILD_DIR)
 	rm -rf $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(PACKAGE_DIR) $(DIST_DIR)

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the built program into a scratch prefix and checks what a desktop finds there: the
-# program, its .desktop entry and metadata (both validated) and its icon at the usual sizes.
+# program, its .desktop entry and metadata (both validated), its icon at the usual sizes and its
+# manual page.
 set -eu
 build_dir=$1
 id=org.mjcalc.MJCalculator
@@ -24,6 +25,7 @@ expect bin/mjcalc
 [ -x "$prefix/bin/mjcalc" ] || { echo "NOT EXECUTABLE: bin/mjcalc"; status=1; }
 expect share/applications/$id.desktop
 expect share/metainfo/$id.metainfo.xml
+expect share/man/man1/mjcalc.1
 for size in 16 24 32 48 64 128 256; do
     icon=share/icons/hicolor/${size}x${size}/apps/$id.png
     expect "$icon"
