@@ -39,8 +39,10 @@ if [ -n "$helper_packages" ]; then
         stop "could not install$helper_packages"
 fi
 # shellcheck disable=SC2046 # pkg-config's flags are meant to be split
-g++ -std=c++17 -shared -fPIC -O1 -o "$work/libclosewindows.so" "$here/closewindows.cpp" \
-    $(pkg-config --cflags --libs Qt6Widgets) || stop "could not build the window-closing helper"
+# The same probe the test suite loads into the program: it reports the windows shown, then
+# closes them as a user would.
+g++ -std=c++17 -shared -fPIC -O1 -o "$work/libprobe.so" "$here/../program/probe.cpp" \
+    $(pkg-config --cflags --libs Qt6Widgets) || stop "could not build the probe"
 
 if dpkg-query -W -f='${db:Status-Status}' mjcalc 2>/dev/null | grep -q '^installed$'; then
     echo "Removing the mjcalc already installed, so that the test installs from scratch"
@@ -112,10 +114,10 @@ else
     fail "without a display, mjcalc exited with status $rc"
 fi
 
-"${run_as[@]}" "${run_env[@]}" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$work/libclosewindows.so" \
+"${run_as[@]}" "${run_env[@]}" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$work/libprobe.so" MJCALC_PROBE=report \
     timeout 60 /usr/bin/mjcalc >"$work/run.out" 2>"$work/run.err"
 rc=$?
-if grep -qxF "shown: $main_title" "$work/run.out"; then
+if grep -qxF "window Form1 $main_title" "$work/run.out"; then
     pass "on the offscreen platform, mjcalc shows its main window \"$main_title\""
 else
     cat "$work/run.out" "$work/run.err"
