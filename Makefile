@@ -11,7 +11,7 @@ RUN_PACKAGES   = fonts-liberation2 fonts-dejavu-core
 TEST_PACKAGES  = desktop-file-utils appstream
 PREFIX        ?= /usr/local
 
-.PHONY: run test build deps clean tiles install screenshots bench
+.PHONY: run test build deps clean tiles install screenshots bench references
 
 # Installs what is missing; as another user, prints the one line to run and stops.
 define ensure_packages
@@ -57,6 +57,11 @@ test: build
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
+# Draws the reference images of the windows under tests/reference again, for when a change of
+# look is meant; look at them before committing.
+references: build
+	@cd $(BUILD_DIR) && MJCALC_REDRAW_REFERENCES=1 ctest -R tst_screen --output-on-failure
+
 # Renders the README's pictures of the windows, with sample hands, on the offscreen platform.
 screenshots: build
 	@cmake --build $(BUILD_DIR) --target mjcalc_screenshots
@@ -76,7 +81,8 @@ bench: build
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of its
 # own so that it never mixes objects with the ordinary build. Any report fails the run.
 SANITIZE_DIR   ?= build-sanitize
-SANITIZE_FLAGS  = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+SANITIZE_FLAGS  = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined \
+                 -D_GLIBCXX_ASSERTIONS
 SANITIZE_SUPP   = $(CURDIR)/tests/sanitize.supp
 SANITIZE_ENV    = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1 \
                   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
