@@ -60,15 +60,7 @@ template <typename T> T* find(const QWidget* window, const QString& name)
 // A left click in the middle of the control, as a player would make it.
 void click(QWidget* window, const QString& name);
 
-// Whether the fan counter's tile picture 1 to 23 shows the selected (colour) picture of its tile
-// rather than the unselected one; a tile showing neither fails the test.
-bool showsSelectedTile(const QWidget* board, int picture);
-
 // Hovers the control as a player would and returns the tooltip that appeared (empty if none).
 QString hoverToolTip(QWidget* control);
-
-// The control stands at these pixels on its sheet and shows this caption (labels and buttons).
-void verifyPlacement(const QWidget* window, const QString& name, const QRect& pixels,
-                     const QString& caption);
 
 } // namespace mjcalc::test
