@@ -2,7 +2,6 @@
 
 #include "app/appstate.h"
 #include "app/windowcatalogue.h"
-#include "offscreennoise.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -17,7 +16,6 @@ class BenchClicks : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { test::dropOffscreenPlatformNotices(); }
     void init();
     void cleanup();
     void boxTick();

@@ -30,7 +30,8 @@ protected:
 };
 
 // The program's name, icon, font and style, as main() sets them, so that windows under test
-// look and measure as the player sees them.
+// look and measure as the player sees them; and no notices of what the offscreen platform cannot
+// do.
 void lookLikeTheProgram();
 
 // A running program for one test: its state, a recorder answering its dialogs, and its windows,

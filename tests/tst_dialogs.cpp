@@ -26,19 +26,10 @@ void whenModalShows(std::function<void(QWidget*)> answer)
     poll->start(10);
 }
 
-class Recorder final : public Dialogs {
-public:
-    QString said;
-    std::optional<QColor> pickColour(QWidget*, const QColor&) override { return {}; }
-
-protected:
-    void present(const Message& message) override { said += message.text; }
-};
-
 } // namespace
 
-// The dialogs the shipped program really shows, answered through the toolkit, and the rule that
-// one player action says at most one thing.
+// The dialogs the shipped program really shows, answered through the toolkit. (That one player
+// action says at most one thing is shown where the windows recount: the seams test.)
 class TestDialogs : public QObject {
     Q_OBJECT
 
@@ -97,52 +88,6 @@ private slots:
         const std::optional<QColor> chosen = QtDialogs().pickColour(&owner, QColor(10, 20, 30));
         QCOMPARE(preselected, QColor(10, 20, 30));
         QCOMPARE(chosen, confirm ? std::optional<QColor>(QColor(10, 20, 30)) : std::nullopt);
-    }
-
-    void onePlayerActionSaysAtMostOneThing_data()
-    {
-        // Nested actions: "(" opens one that speaks, "[" a quiet one, ")" or "]" closes it, and
-        // a letter is a message.
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("heard");
-        QTest::newRow("outside any action, every message") << "ab"
-                                                           << "ab";
-        QTest::newRow("one action, the first message") << "(abc)"
-                                                       << "a";
-        QTest::newRow("a nested recount adds nothing") << "(a(b))"
-                                                       << "a";
-        QTest::newRow("the next action speaks again") << "(a)(b)"
-                                                      << "ab";
-        QTest::newRow("a quiet action says nothing") << "[ab]"
-                                                     << "";
-        QTest::newRow("quiet inside an action") << "([a]b)"
-                                                << "b";
-        QTest::newRow("quiet ends with its action") << "[a](b)"
-                                                    << "b";
-        QTest::newRow("nested in quiet, still quiet") << "[(a)]"
-                                                      << "";
-    }
-    void onePlayerActionSaysAtMostOneThing()
-    {
-        QFETCH(QString, script);
-        Recorder dialogs;
-        qsizetype at = 0;
-        std::function<void()> run = [&] {
-            while (at < script.size()) {
-                const QChar step = script.at(at++);
-                if (step == u')' || step == u']')
-                    return;
-                if (step != u'(' && step != u'[') {
-                    dialogs.message(nullptr, step, MessageIcon::None);
-                    continue;
-                }
-                Dialogs::Action action(dialogs, step == u'[' ? Dialogs::Action::Quiet
-                                                             : Dialogs::Action::Speaks);
-                run();
-            }
-        };
-        run();
-        QTEST(dialogs.said, "heard");
     }
 };
 

@@ -4,75 +4,63 @@
 #include <QTest>
 
 // The real executable, started as a player starts it: what main() sets up, and what the program
-// leaves behind on the machine.
+// leaves behind on the machine. Without a probe it runs with no display at all.
 class TestProgram : public QObject {
     Q_OBJECT
 
 private slots:
-    void run_data();
-    void run();
-};
-
-void TestProgram::run_data()
-{
-    QTest::addColumn<bool>("display");
-    QTest::addColumn<QString>("probe");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("output");
-    QTest::newRow("no display: one plain sentence")
-        << false << "" << 1
-        << QStringList{"MJ Calculator needs a display to show its window, and none is set "
-                       "(DISPLAY or WAYLAND_DISPLAY)."};
-    QTest::newRow("starts with the sheet, ends with its last window")
-        << true << "report" << 0
-        << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64", "font Liberation Sans 11px",
-                       "window Form1 V! Mah-Jongg Calculator"};
-    QTest::newRow("a custom colour lasts for the run only")
-        << true << "custom colour" << 0 << QStringList{"custom colour #0c2238"};
-}
-
-void TestProgram::run()
-{
-    QFETCH(bool, display);
-    QFETCH(QString, probe);
-    QFETCH(int, exitCode);
-    QFETCH(QStringList, output);
-
-    // Home, configuration, cache and data all in one empty folder, to see whether anything lands.
-    QTemporaryDir home;
-    QTemporaryDir runtime;
-    QVERIFY(home.isValid() && runtime.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
-        environment.insert(QString::fromLatin1(name), home.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    if (display)
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    if (!probe.isEmpty()) {
-        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(MJCALC_PROBE_LIBRARY));
-        environment.insert(QStringLiteral("MJCALC_PROBE"), probe);
-        // A sanitized program wants its runtime loaded first; the probe is loaded before it.
-        environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                           environment.value(QStringLiteral("ASAN_OPTIONS")) +
-                               QStringLiteral(":verify_asan_link_order=0"));
+    void run_data()
+    {
+        QTest::addColumn<QString>("probe");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("output");
+        QTest::newRow("no display: one plain sentence")
+            << "" << 1
+            << QStringList{"MJ Calculator needs a display to show its window, and none is set "
+                           "(DISPLAY or WAYLAND_DISPLAY)."};
+        QTest::newRow("starts with the sheet, ends with its last window")
+            << "report" << 0
+            << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64", "font Liberation Sans 11px",
+                           "window Form1 V! Mah-Jongg Calculator"};
+        QTest::newRow("a custom colour lasts for the run only")
+            << "custom colour" << 0 << QStringList{"custom colour #0c2238"};
     }
-
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(MJCALC_EXECUTABLE), {});
-    QVERIFY(program.waitForFinished(60000));
-    const QString seen =
-        QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(program.exitCode() == exitCode, qPrintable(seen));
-    for (const QString& line : output)
-        QVERIFY2(seen.contains(line), qPrintable(seen));
-    const QStringList left =
-        QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
-}
+    void run()
+    {
+        QFETCH(QString, probe);
+        // Home, configuration, cache and data in one empty folder, to see whether anything lands.
+        QTemporaryDir home;
+        QTemporaryDir runtime;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+            environment.insert(name, home.path());
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        if (!probe.isEmpty()) {
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+            environment.insert("LD_PRELOAD", MJCALC_PROBE_LIBRARY);
+            environment.insert("MJCALC_PROBE", probe);
+            // A sanitized program wants its runtime loaded first; the probe comes before it.
+            environment.insert("ASAN_OPTIONS",
+                               environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(MJCALC_EXECUTABLE, {});
+        QVERIFY(program.waitForFinished(60000));
+        const QString seen = program.readAllStandardOutput() + program.readAllStandardError();
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QFETCH(int, exitCode);
+        QVERIFY2(program.exitCode() == exitCode, qPrintable(seen));
+        QFETCH(QStringList, output);
+        for (const QString& line : output)
+            QVERIFY2(seen.contains(line), qPrintable(seen));
+        const QStringList left =
+            QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestProgram)
 #include "tst_program.moc"

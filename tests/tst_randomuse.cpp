@@ -2,7 +2,6 @@
 // player would make them. After each one the windows must still agree with the counters behind
 // them. A run prints its start value; MJCALC_RANDOM_START=<value> replays it.
 
-#include "offscreennoise.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -34,7 +33,6 @@ private slots:
 
 void TestRandomUse::everyActionLeavesTheWindowsTrue()
 {
-    test::dropOffscreenPlatformNotices();
     const QByteArray given = qgetenv("MJCALC_RANDOM_START");
     const quint32 start = given.isEmpty() ? QRandomGenerator::global()->generate() : given.toUInt();
     qInfo("random start %u", start);

@@ -67,28 +67,25 @@ private slots:
 
     void menuItemsOpenOneWindowEach_data()
     {
+        // Sizes and places are in the reference drawings; the text windows' words are here too,
+        // blanks at line ends included, which a drawing cannot show.
         QTest::addColumn<FormId>("id");
         QTest::addColumn<QString>("window"); // object name and title
-        QTest::addColumn<QSize>("size");     // text windows only: fixed client size
-        QTest::addColumn<QRect>("box");      // and the text box in it
         QTest::addColumn<QString>("text");   // empty: not compared
-        QTest::newRow("WhatgivesMenu") << FormId::Form7 << "Form7 FanCounting" << QSize(390, 304)
-                                       << QRect(8, 8, 369, 281) << kFanTable;
-        QTest::newRow("FancalculatorMenu")
-            << FormId::Form3 << "Form3 FanCounting" << QSize() << QRect() << "";
-        QTest::newRow("DefinitionsMenu") << FormId::Form6 << "Form6 Defenitions" << QSize(430, 214)
-                                         << QRect(8, 8, 409, 193) << kDefinitions;
-        QTest::newRow("Menuwho") << FormId::Form2 << "Form2 Who made it" << QSize(208, 109)
-                                 << QRect(8, 8, 185, 89) << "";
-        QTest::newRow("MenuWhy") << FormId::Form5 << "Form5 Why ?" << QSize(582, 257)
-                                 << QRect(8, 8, 561, 233) << "";
-        QTest::newRow("thankusmenu") << FormId::Form4 << "Form4 Thank us" << QSize(221, 152)
-                                     << QRect(16, 16, 185, 121) << "";
+        QTest::newRow("WhatgivesMenu") << FormId::Form7 << "Form7 FanCounting" << kFanTable;
+        QTest::newRow("FancalculatorMenu") << FormId::Form3 << "Form3 FanCounting"
+                                           << "";
+        QTest::newRow("DefinitionsMenu") << FormId::Form6 << "Form6 Defenitions" << kDefinitions;
+        QTest::newRow("Menuwho") << FormId::Form2 << "Form2 Who made it"
+                                 << "";
+        QTest::newRow("MenuWhy") << FormId::Form5 << "Form5 Why ?"
+                                 << "";
+        QTest::newRow("thankusmenu") << FormId::Form4 << "Form4 Thank us"
+                                     << "";
     }
     void menuItemsOpenOneWindowEach()
     {
         QFETCH(FormId, id);
-        QFETCH(QSize, size);
         QFETCH(QString, text);
         QSignalSpy created(&session_->catalogue, &WindowCatalogue::created);
         choose(QTest::currentDataTag());
@@ -108,14 +105,13 @@ private slots:
         window = session_->catalogue.window(id);
         form1()->close(); // the other windows stay open
         QVERIFY(!form1() && window && window->isVisible());
-        if (!size.isValid())
+        if (id == FormId::Form3)
             return;
-        QVERIFY(window->minimumSize() == size && window->maximumSize() == size);
+        QVERIFY(window->minimumSize() == window->maximumSize());
         const Qt::WindowFlags flags = window->windowFlags(); // a close button, nothing more
         QVERIFY(flags & Qt::CustomizeWindowHint && flags & Qt::WindowCloseButtonHint &&
                 !(flags & Qt::WindowMinMaxButtonsHint));
         auto* edit = test::find<QPlainTextEdit>(window, "Text1");
-        QTEST(edit->geometry(), "box");
         if (!text.isEmpty())
             QCOMPARE(edit->toPlainText().split('\n'), text.split('\n'));
         const QString shown = edit->toPlainText();

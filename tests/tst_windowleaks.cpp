@@ -2,7 +2,6 @@
 // times. Each closed window must go completely: no widget left behind, and no memory that grows
 // with the number of openings.
 
-#include "offscreennoise.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -24,7 +23,6 @@ class TestWindowLeaks : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { test::dropOffscreenPlatformNotices(); }
 
     void openingAndClosingLeavesNothingBehind_data()
     {

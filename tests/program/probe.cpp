@@ -1,14 +1,12 @@
-// Loaded into the real program with LD_PRELOAD, so that a test sees what main() set up and can
-// use the program as a player would: it waits until the event loop runs, reports, does what
-// MJCALC_PROBE asks, and closes every window.
+// Loaded into the real program with LD_PRELOAD, so that a test sees what main() set up and uses
+// the program as a player would: once the event loop runs it reports, does what MJCALC_PROBE
+// asks, and closes every window.
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
-#include <QFont>
 #include <QIcon>
 #include <QPushButton>
 #include <QTimer>
-#include <QWidget>
 
 #include <cstdio>
 
@@ -20,46 +18,20 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
-void report()
-{
-    say(QStringLiteral("name %1 %2")
-            .arg(QApplication::applicationName(), QApplication::applicationVersion()));
-    QStringList sizes;
-    for (const QSize& size : QApplication::windowIcon().availableSizes())
-        sizes << QString::number(size.width());
-    say(QStringLiteral("icon %1").arg(sizes.join(u' ')));
-    const QFont font = QApplication::font();
-    say(QStringLiteral("font %1 %2px").arg(font.family()).arg(font.pixelSize()));
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible())
-            say(QStringLiteral("window %1 %2").arg(window->objectName(), window->windowTitle()));
-    }
-}
-
 // Picks a colour in the real colour dialog, adds it to the custom colours and confirms.
 void addCustomColour(QWidget* form1)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->deleteLater();
-        dialog->setCurrentColor(QColor(12, 34, 56));
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text().contains(QLatin1String("Custom")))
-                button->click();
+        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            dialog->setCurrentColor(QColor(12, 34, 56));
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text().contains(QLatin1String("Custom")))
+                    button->click();
+            }
+            dialog->accept();
         }
-        dialog->accept();
     });
     poll->start(10);
     form1->findChild<QAction*>(QStringLiteral("ForeMenu"))->trigger();
@@ -69,10 +41,20 @@ void addCustomColour(QWidget* form1)
 void probe()
 {
     QTimer::singleShot(0, qApp, [] {
-        report();
-        if (qEnvironmentVariable("MJCALC_PROBE") == QLatin1String("custom colour")) {
-            if (QWidget* form1 = topLevel(QStringLiteral("Form1")))
-                addCustomColour(form1);
+        say(QStringLiteral("name %1 %2").arg(qApp->applicationName(), qApp->applicationVersion()));
+        QStringList sizes;
+        for (const QSize& size : QApplication::windowIcon().availableSizes())
+            sizes << QString::number(size.width());
+        say(QStringLiteral("icon %1").arg(sizes.join(u' ')));
+        say(QStringLiteral("font %1 %2px")
+                .arg(qApp->font().family())
+                .arg(qApp->font().pixelSize()));
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            say(QStringLiteral("window %1 %2").arg(window->objectName(), window->windowTitle()));
+            if (qEnvironmentVariable("MJCALC_PROBE") == QLatin1String("custom colour"))
+                addCustomColour(window);
         }
         QApplication::closeAllWindows();
     });
