@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -152,6 +153,37 @@ private slots:
         // Nor at the foot: the box ends where a next line would start.
         const int lineHeight = qCeil(text->document()->begin().layout()->lineAt(0).height());
         QCOMPARE((visible - int(text->document()->documentMargin())) % lineHeight, 0);
+    }
+
+    void tabFollowsTheSheet_data()
+    {
+        QTest::addColumn<FormId>("window");
+        QTest::addColumn<QString>("order"); // "Check1-3" stands for Check1 Check2 Check3
+        QTest::newRow("main window")
+            << FormId::Form1
+            << "Text1 Check1-50 Check52-53 Command1-2 Check54-55 Command3 Check56-60 Command4-5 "
+               "Check61-72 Command6-7";
+        QTest::newRow("fan counter") << FormId::Form3 << "Picture1-23 Check1-10 Command1-2 Check11";
+    }
+    void tabFollowsTheSheet()
+    {
+        QFETCH(FormId, window);
+        QFETCH(QString, order);
+        QStringList expected;
+        for (const QString& run : order.split(u' ')) {
+            const QStringList ends = run.split(u'-');
+            const qsizetype digits = ends[0].indexOf(QRegularExpression(QStringLiteral("[0-9]")));
+            for (int n = ends[0].mid(digits).toInt(); n <= ends.last().toInt(); ++n)
+                expected << ends[0].left(digits) + QString::number(n);
+        }
+        QWidget* shown = session_->catalogue.open(window);
+        QStringList tabbed;
+        for (QWidget* next = shown->nextInFocusChain(); next != shown;
+             next = next->nextInFocusChain()) {
+            if (next->focusPolicy() & Qt::TabFocus && expected.contains(next->objectName()))
+                tabbed << next->objectName();
+        }
+        QCOMPARE(tabbed, expected);
     }
 
     void screenReaderHearsTilesAndHint()
