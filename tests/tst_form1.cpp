@@ -120,20 +120,6 @@ private slots:
         QVERIFY(tip.contains("<b>" + shown("Label37").trimmed() + "</b>"));
     }
 
-    void boxesHaveSpokenNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("East") << "Check1" << QStringLiteral("Check when East");
-        QTest::newRow("meld") << "Check3" << QStringLiteral("open pong 2-8, meld 2 of 4");
-        QTest::newRow("three") << "Check67" << QStringLiteral("closed pong/kong dragons, 3 of 3");
-    }
-    void boxesHaveSpokenNames()
-    {
-        QFETCH(QString, name);
-        QTEST(test::find<QWidget>(form(), name)->accessibleName(), "spoken");
-    }
-
     void colours()
     {
         const QImage before = form()->grab().toImage();
