@@ -151,15 +151,17 @@ private slots:
             "One flower or season fewer|flowers and seasons");
         row("one flower more", FormId::Form1, "Command5",
             "One flower or season more|flowers and seasons");
-        row("flower count", FormId::Form1, "Label36", "|flowers and seasons", " 8");
-        row("payout", FormId::Form1, "Label37", "|V! Points", " 393216"); // 65536 x 6
-        row("worth", FormId::Form1, "Label38", "|Your hand is worth", " 2147483647");
+        row("flower count", FormId::Form1, "Label36", "|flowers and seasons (read-only)", " 8");
+        row("payout", FormId::Form1, "Label37", "|V! Points (read-only)", " 393216"); // 65536 x 6
+        row("worth", FormId::Form1, "Label38", "|Your hand is worth (read-only)", " 2147483647");
         row("fan box", FormId::Form3, "Check1", "All Pungs|");
         row("table box", FormId::Form3, "Check11", "Im playing a NO FA table|");
         row("fan hint", FormId::Form3, "Command2", "Hint|MJ on Suplement tile");
-        row("fans: the board gives well under 99", FormId::Form3, "Label8", " 1|Your FANS", " 99");
+        row("fans: the board gives well under 99", FormId::Form3, "Label8",
+            " 1|Your FANS (read-only)", " 99");
         row("tile", FormId::Form3, "Picture6", "Seat wind South|");
-        row("fan table", FormId::Form7, "Text1", "FanCounting|");
+        row("fan table, for notes", FormId::Form7, "Text1", "FanCounting|");
+        row("definitions", FormId::Form6, "Text1", "Defenitions| (read-only)");
     }
     void controlsAreHeardAndFiguresFit()
     {
@@ -168,7 +170,8 @@ private slots:
         QFETCH(QString, widest);
         QWidget* shown = find<QWidget>(session_->catalogue.open(window), control);
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(shown);
-        QTEST(heard->text(QAccessible::Name) + u'|' + heard->text(QAccessible::Description),
+        QTEST(heard->text(QAccessible::Name) + u'|' + heard->text(QAccessible::Description) +
+                  (heard->state().readOnly ? QStringLiteral(" (read-only)") : QString()),
               "heard");
         if (widest.isEmpty())
             return;
