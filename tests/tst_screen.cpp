@@ -1,3 +1,5 @@
+#include "calculator/form1layout.h"
+#include "fancounter/form3layout.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -33,6 +35,26 @@ private slots:
     void initTestCase() { QApplication::setCursorFlashTime(0); }
     void init() { session_ = std::make_unique<test::Session>(); }
     void cleanup() { session_.reset(); }
+
+    // The sheets were drawn at 96 dots per inch, so every place and size is a whole pixel of 15
+    // twips, and the tab order counts 1, 2, 3 ... through the controls that take the focus.
+    void tablesAreWholePixelsAndCountedTabs()
+    {
+        for (const auto& [controls, size] :
+             {std::pair{form1Controls(), QSize(kForm1Width, kForm1Height)},
+              std::pair{form3Controls(), QSize(kForm3Width, kForm3Height)}}) {
+            QVERIFY(size.width() % 15 == 0 && size.height() % 15 == 0);
+            QList<int> tabs;
+            for (const ControlSpec& c : controls) {
+                QVERIFY2((c.left % 15 | c.top % 15 | c.width % 15 | c.height % 15) == 0, c.name);
+                if (c.tabIndex > 0)
+                    tabs << c.tabIndex;
+            }
+            std::sort(tabs.begin(), tabs.end());
+            for (int i = 0; i < tabs.size(); ++i)
+                QCOMPARE(tabs[i], i + 1);
+        }
+    }
 
     void looksAsDrawn_data()
     {
