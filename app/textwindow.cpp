@@ -9,20 +9,6 @@
 
 namespace mjcalc {
 
-struct TextWindowSpec {
-    FormId id;
-    const char* name;
-    const char* caption;
-    int width; // client area, twips
-    int height;
-    int textLeft; // Text1, twips
-    int textTop;
-    int textWidth;
-    int textHeight;
-    bool readOnly;
-    const char* resource;
-};
-
 namespace {
 
 // The fan table stays editable: players jot their own notes into it while the window is open.
@@ -105,6 +91,11 @@ TextWindow::TextWindow(const TextWindowSpec& entry)
     }
     text->setAccessibleName(QString::fromLatin1(entry.caption));
     text->setFocus();
+}
+
+std::span<const TextWindowSpec> textWindows()
+{
+    return kTextWindows;
 }
 
 QWidget* createTextWindow(FormId id)

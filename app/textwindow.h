@@ -4,9 +4,26 @@
 
 #include <QWidget>
 
+#include <span>
+
 namespace mjcalc {
 
-struct TextWindowSpec;
+struct TextWindowSpec {
+    FormId id;
+    const char* name;
+    const char* caption;
+    int width; // client area, twips
+    int height;
+    int textLeft; // Text1, twips
+    int textTop;
+    int textWidth;
+    int textHeight;
+    bool readOnly;
+    const char* resource;
+};
+
+// The five text windows, as drawn.
+[[nodiscard]] std::span<const TextWindowSpec> textWindows();
 
 // A small window that shows one fixed text: the fan table, the definitions, the credits, the
 // authors' account and the thank-you note. Each opening shows the text as written again.

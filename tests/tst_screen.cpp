@@ -1,3 +1,4 @@
+#include "app/textwindow.h"
 #include "calculator/form1layout.h"
 #include "fancounter/form3layout.h"
 #include "testsupport.h"
@@ -54,6 +55,9 @@ private slots:
             for (int i = 0; i < tabs.size(); ++i)
                 QCOMPARE(tabs[i], i + 1);
         }
+        for (const TextWindowSpec& w : textWindows())
+            QVERIFY((w.width % 15 | w.height % 15 | w.textLeft % 15 | w.textTop % 15 |
+                     w.textWidth % 15 | w.textHeight % 15) == 0);
     }
 
     void looksAsDrawn_data()
