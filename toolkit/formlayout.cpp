@@ -23,9 +23,6 @@ QWidget* createControl(const ControlSpec& entry, QWidget* surface)
     case ControlKind::BoldLabel: {
         auto* label = new QLabel(caption, surface);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Labels and boxes paint their own background, so one left in the standard colours
-        // stays so on a coloured sheet.
-        label->setAutoFillBackground(true);
         if (entry.kind == ControlKind::BoldLabel) {
             // 9.75 point bold MS Sans Serif, or the nearest the machine has: at 96 dots per
             // inch that is 13 pixels; 12 keeps the captions inside their labels.
@@ -39,12 +36,8 @@ QWidget* createControl(const ControlSpec& entry, QWidget* surface)
         }
         return label;
     }
-    case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(QString::fromLatin1(entry.name), surface);
-        box->setBackgroundRole(QPalette::Window);
-        box->setAutoFillBackground(true);
-        return box;
-    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(QString::fromLatin1(entry.name), surface);
     case ControlKind::Button:
         return new QPushButton(caption, surface);
     case ControlKind::TextBox:
