@@ -291,12 +291,14 @@ void Form1::describeForScreenReaders(const FormControls& controls)
             if (other.entry->left <= box.entry->left)
                 ++position;
         }
-        const QString row = QString::fromUtf8(box.row);
-        QString name = row;
-        if (count == 4)
-            name = QStringLiteral("%1, meld %2 of 4").arg(row).arg(position);
-        else if (count > 1)
-            name = QStringLiteral("%1, %2 of %3").arg(row).arg(position).arg(count);
+        // Put together piece by piece: arg() would parse a pattern for each of 71 boxes.
+        QString name = QString::fromUtf8(box.row);
+        if (count > 1) {
+            name += QLatin1String(count == 4 ? ", meld " : ", ");
+            name += QString::number(position);
+            name += QLatin1String(" of ");
+            name += QString::number(count);
+        }
         controls.widget(*box.entry)->setAccessibleName(name);
     }
 
