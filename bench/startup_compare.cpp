@@ -151,7 +151,7 @@ int main(int argc, char* argv[])
     std::printf("instructions to the first idle moment, counted by callgrind (callgrind.*.out)\n");
     for (std::size_t program = 0; program < programs; ++program) {
         if (counts[program])
-            std::printf("  %-22s %9.1f million %6.3f\n", nameOf(commands[program]).c_str(),
+            std::printf("  %-22s %9.3f million %7.4f\n", nameOf(commands[program]).c_str(),
                         *counts[program] / 1e6, *counts[program] / *counts[1]);
     }
     return 0;

@@ -274,11 +274,17 @@ void Form1::describeForScreenReaders(const FormControls& controls)
         const ControlSpec* entry;
         const char* row;
     };
+    // Only labels can name a row, so each box looks through those alone.
+    std::vector<ControlSpec> labels;
+    for (const ControlSpec& entry : table) {
+        if (entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel)
+            labels.push_back(entry);
+    }
     std::vector<Box> boxes;
     for (const ControlSpec& entry : table) {
         if (entry.kind != ControlKind::CheckBox)
             continue;
-        const ControlSpec* label = rowLabel(table, entry);
+        const ControlSpec* label = rowLabel(labels, entry);
         boxes.push_back({&entry, label ? label->caption : ""});
     }
     for (const Box& box : boxes) {
@@ -305,7 +311,7 @@ void Form1::describeForScreenReaders(const FormControls& controls)
     for (const ControlSpec& entry : table) {
         if (entry.kind != ControlKind::Button)
             continue;
-        if (const ControlSpec* label = rowLabel(table, entry))
+        if (const ControlSpec* label = rowLabel(labels, entry))
             controls.widget(entry)->setAccessibleDescription(QString::fromUtf8(label->caption));
     }
     for (const char* hint : {"Command1", "Command2", "Command3"})
