@@ -67,12 +67,17 @@ screenshots: build
 	@cmake --build $(BUILD_DIR) --target mjcalc_screenshots
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/mjcalc_screenshots resources/screenshots
 
-# Start-up against a bare Qt window, then one click on each calculator and the fan counter's
-# opening. Run it on a quiet machine: the figures are times.
+# Start-up against the same sheet written the plainest way Qt allows (bench/plainsheet.cpp) and
+# a bare Qt window, in times and in instructions counted by valgrind's callgrind; then one click
+# on each calculator and the fan counter's opening. Run it on a quiet machine: most figures are
+# times.
+BENCH_PACKAGES = valgrind
+
 bench: build
+	$(call ensure_packages,$(BENCH_PACKAGES))
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target bench_programs
-	@cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen \
-	  ./startup_compare ./startup_mjcalc ./startup_bare ./startup_label
+	@cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen ./startup_compare ./startup_mjcalc \
+	  -- ./startup_plainsheet $(CURDIR)/resources/icons -- ./startup_bare -- ./startup_label
 	@echo "one action, from the click to the figures on screen (targets: 20 us a click, 10 ms the opening)"
 	@cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen ./bench_clicks -minimumtotal 200 2>/dev/null \
 	  | awk '/^RESULT : BenchClicks::/ { sub(/^RESULT : BenchClicks::/, ""); sub(/\(\):$$/, ""); name = $$0; next } \

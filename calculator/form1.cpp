@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <cstring>
 #include <vector>
 
 namespace mjcalc {
@@ -29,11 +30,6 @@ const QString kHonorHint = QStringLiteral(
     "dragon/seat or prevailing wind (on the right side)!");
 const QString kWorthlessHint =
     QStringLiteral("This does not aply when you have a pair of dragons or prevailing/seat winds !");
-
-QString boxName(int box)
-{
-    return QStringLiteral("Check%1").arg(box);
-}
 
 BoxValue boxValue(const QCheckBox* box)
 {
@@ -59,17 +55,20 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
     sheet_ = new Sheet(QSize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height)), this);
     sheet_->setObjectName(QStringLiteral("Form1Sheet"));
     setCentralWidget(sheet_);
-    buildControls(sheet_, form1Controls());
-    labels_ = sheet_->findChildren<QLabel*>();
+    const FormControls controls = buildControls(sheet_, form1Controls());
 
-    text1_ = control<QLineEdit>(sheet_, QStringLiteral("Text1"));
-    flowerLabel_ = control<QLabel>(sheet_, QStringLiteral("Label36"));
-    payoutLabel_ = control<QLabel>(sheet_, QStringLiteral("Label37"));
-    pointsLabel_ = control<QLabel>(sheet_, QStringLiteral("Label38"));
-    for (int box = kEastBox; box <= kHighestBox; ++box) {
-        if (box == kMissingBox)
+    text1_ = controls.get<QLineEdit>("Text1");
+    flowerLabel_ = controls.get<QLabel>("Label36");
+    payoutLabel_ = controls.get<QLabel>("Label37");
+    pointsLabel_ = controls.get<QLabel>("Label38");
+    for (const ControlSpec& entry : controls.table()) {
+        if (entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel)
+            labels_.append(static_cast<QLabel*>(controls.widget(entry)));
+        if (entry.kind != ControlKind::CheckBox)
             continue;
-        boxes_[box] = control<QCheckBox>(sheet_, boxName(box));
+        const int box = QByteArrayView(entry.name).sliced(5).toInt();
+        Q_ASSERT(box >= kEastBox && box <= kHighestBox && box != kMissingBox);
+        boxes_[box] = static_cast<QCheckBox*>(controls.widget(entry));
         // stateChanged, not clicked: a box the program clears must recount just like a click.
         connect(boxes_[box], &QCheckBox::stateChanged, this, [this] {
             Dialogs::Action action(dialogs_);
@@ -78,19 +77,20 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
     }
 
     connect(text1_, &QLineEdit::textChanged, this, &Form1::text1Change);
+    const char* const hints[] = {"Command1", "Command2", "Command3"};
     for (int button = 1; button <= 3; ++button)
-        connect(control<QPushButton>(sheet_, QStringLiteral("Command%1").arg(button)),
-                &QPushButton::clicked, this, [this, button] { showHint(button); });
-    connect(control<QPushButton>(sheet_, QStringLiteral("Command4")), &QPushButton::clicked, this,
+        connect(controls.get<QPushButton>(hints[button - 1]), &QPushButton::clicked, this,
+                [this, button] { showHint(button); });
+    connect(controls.get<QPushButton>("Command4"), &QPushButton::clicked, this,
             [this] { stepFlowers(-1); });
-    connect(control<QPushButton>(sheet_, QStringLiteral("Command5")), &QPushButton::clicked, this,
+    connect(controls.get<QPushButton>("Command5"), &QPushButton::clicked, this,
             [this] { stepFlowers(+1); });
-    connect(control<QPushButton>(sheet_, QStringLiteral("Command6")), &QPushButton::clicked, this,
+    connect(controls.get<QPushButton>("Command6"), &QPushButton::clicked, this,
             &Form1::command6Click);
-    connect(control<QPushButton>(sheet_, QStringLiteral("Command7")), &QPushButton::clicked, this,
+    connect(controls.get<QPushButton>("Command7"), &QPushButton::clicked, this,
             &Form1::command7Click);
 
-    describeForScreenReaders();
+    describeForScreenReaders(controls);
     // Explicitly: left to itself a window is never shown wider than two thirds of the screen.
     resize(sizeHint());
     text1_->setFocus();
@@ -265,51 +265,60 @@ void Form1::setBackgroundColour(const QColor& colour)
     }
 }
 
-void Form1::describeForScreenReaders()
+void Form1::describeForScreenReaders(const FormControls& controls)
 {
-    // A box's caption is its own hidden name, useless to a listener; speak its row instead.
+    // A box's caption is its own hidden name, useless to a listener; speak its row instead, and
+    // where the row has several boxes, which one it is.
+    const std::span<const ControlSpec> table = controls.table();
     struct Box {
         const ControlSpec* entry;
-        QString row;
+        const char* row;
     };
-    const std::span<const ControlSpec> controls = form1Controls();
+    // Only labels can name a row, so each box looks through those alone.
+    std::vector<ControlSpec> labels;
+    for (const ControlSpec& entry : table) {
+        if (entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel)
+            labels.push_back(entry);
+    }
     std::vector<Box> boxes;
-    for (const ControlSpec& entry : controls) {
-        if (entry.kind == ControlKind::CheckBox)
-            boxes.push_back({&entry, rowCaption(controls, entry)});
+    for (const ControlSpec& entry : table) {
+        if (entry.kind != ControlKind::CheckBox)
+            continue;
+        const ControlSpec* label = rowLabel(labels, entry);
+        boxes.push_back({&entry, label ? label->caption : ""});
     }
     for (const Box& box : boxes) {
         int position = 0;
         int count = 0;
         for (const Box& other : boxes) {
-            if (other.entry->top != box.entry->top || other.row != box.row)
+            if (other.entry->top != box.entry->top || std::strcmp(other.row, box.row) != 0)
                 continue;
             ++count;
             if (other.entry->left <= box.entry->left)
                 ++position;
         }
-        QString name = box.row;
-        if (count == 4)
-            name = QStringLiteral("%1, meld %2 of 4").arg(box.row).arg(position);
-        else if (count > 1)
-            name = QStringLiteral("%1, %2 of %3").arg(box.row).arg(position).arg(count);
-        control<QCheckBox>(sheet_, QString::fromLatin1(box.entry->name))->setAccessibleName(name);
+        // Put together piece by piece: arg() would parse a pattern for each of 71 boxes.
+        QString name = QString::fromUtf8(box.row);
+        if (count > 1) {
+            name += QLatin1String(count == 4 ? ", meld " : ", ");
+            name += QString::number(position);
+            name += QLatin1String(" of ");
+            name += QString::number(count);
+        }
+        controls.widget(*box.entry)->setAccessibleName(name);
     }
 
-    for (const ControlSpec& entry : controls) {
+    for (const ControlSpec& entry : table) {
         if (entry.kind != ControlKind::Button)
             continue;
-        auto* button = control<QPushButton>(sheet_, QString::fromLatin1(entry.name));
-        const QString row = rowCaption(controls, entry);
-        if (!row.isEmpty())
-            button->setAccessibleDescription(row);
+        if (const ControlSpec* label = rowLabel(labels, entry))
+            controls.widget(entry)->setAccessibleDescription(QString::fromUtf8(label->caption));
     }
     for (const char* hint : {"Command1", "Command2", "Command3"})
-        control<QPushButton>(sheet_, QString::fromLatin1(hint))
-            ->setAccessibleName(QStringLiteral("Hint"));
-    control<QPushButton>(sheet_, QStringLiteral("Command4"))
+        controls.get<QPushButton>(hint)->setAccessibleName(QStringLiteral("Hint"));
+    controls.get<QPushButton>("Command4")
         ->setAccessibleName(QStringLiteral("One flower or season fewer"));
-    control<QPushButton>(sheet_, QStringLiteral("Command5"))
+    controls.get<QPushButton>("Command5")
         ->setAccessibleName(QStringLiteral("One flower or season more"));
     text1_->setAccessibleName(QStringLiteral("Table limit"));
     flowerLabel_->setAccessibleDescription(QStringLiteral("flowers and seasons"));

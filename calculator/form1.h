@@ -16,6 +16,7 @@ class QLineEdit;
 namespace mjcalc {
 
 class Dialogs;
+class FormControls;
 class Sheet;
 
 // The points calculator: the hand sheet, the table limit and the two results.
@@ -52,7 +53,7 @@ private:
     [[nodiscard]] HandSheet readSheet() const;
     void showFlowerCount();
     void reportOverflow();
-    void describeForScreenReaders();
+    void describeForScreenReaders(const FormControls& controls);
 
     PointsState& state_;
     Dialogs& dialogs_;

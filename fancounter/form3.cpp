@@ -31,36 +31,34 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("FanCounting"));
-    const std::span<const ControlSpec> controls = form3Controls();
-    buildControls(this, controls);
+    const FormControls controls = buildControls(this, form3Controls());
 
-    totalLabel_ = control<QLabel>(this, QStringLiteral("Label8"));
+    totalLabel_ = controls.get<QLabel>("Label8");
     totalLabel_->setAccessibleDescription(QStringLiteral("Your FANS"));
-    for (int picture = 1; picture <= kTileCount; ++picture) {
-        pictures_[picture] = control<PictureBox>(this, QStringLiteral("Picture%1").arg(picture));
-        pictures_[picture]->setAccessibleName(QLatin1String(tileSpec(picture).spokenName));
-        connect(pictures_[picture], &PictureBox::clicked, this,
-                [this, picture] { pictureClick(picture); });
+    auto* hint = controls.get<QPushButton>("Command2");
+    for (const ControlSpec& entry : controls.table()) {
+        if (entry.kind == ControlKind::Picture) {
+            const int picture = QByteArrayView(entry.name).sliced(7).toInt();
+            pictures_[picture] = static_cast<PictureBox*>(controls.widget(entry));
+            pictures_[picture]->setAccessibleName(QLatin1String(tileSpec(picture).spokenName));
+            connect(pictures_[picture], &PictureBox::clicked, this,
+                    [this, picture] { pictureClick(picture); });
+        }
+        if (entry.kind == ControlKind::CheckBox) {
+            auto* box = static_cast<QCheckBox*>(controls.widget(entry));
+            const int number = QByteArrayView(entry.name).sliced(5).toInt();
+            boxes_[number] = box;
+            // A box's caption is its own hidden name; a listener needs the label beside it.
+            box->setAccessibleName(rowCaption(controls.table(), entry));
+            // stateChanged, not clicked: "CLEAR ALL" clearing a box must recount like a click.
+            connect(box, &QCheckBox::stateChanged, this, [this, number] { checkClick(number); });
+        }
+        if (controls.widget(entry) == hint)
+            hint->setAccessibleDescription(rowCaption(controls.table(), entry));
     }
-    for (const ControlSpec& entry : controls) {
-        if (entry.kind != ControlKind::CheckBox)
-            continue;
-        auto* box = control<QCheckBox>(this, QString::fromLatin1(entry.name));
-        const int number = QByteArrayView(entry.name).sliced(5).toInt();
-        boxes_[number] = box;
-        // A box's caption is its own hidden name; a listener needs the label beside it.
-        box->setAccessibleName(rowCaption(controls, entry));
-        // stateChanged, not clicked: "CLEAR ALL" clearing a box must recount like a click.
-        connect(box, &QCheckBox::stateChanged, this, [this, number] { checkClick(number); });
-    }
-    connect(control<QPushButton>(this, QStringLiteral("Command1")), &QPushButton::clicked, this,
+    connect(controls.get<QPushButton>("Command1"), &QPushButton::clicked, this,
             &Form3::command1Click);
-    auto* hint = control<QPushButton>(this, QStringLiteral("Command2"));
     hint->setAccessibleName(QStringLiteral("Hint"));
-    for (const ControlSpec& entry : controls) {
-        if (QByteArrayView(entry.name) == "Command2")
-            hint->setAccessibleDescription(rowCaption(controls, entry));
-    }
     connect(hint, &QPushButton::clicked, this,
             [this] { dialogs_.message(this, kSelfPickHint, MessageIcon::Warning); });
 
@@ -144,10 +142,13 @@ void Form3::command1Click()
 void Form3::copyMainWindowColours()
 {
     const SheetColours& colours = colours_;
+    if (!colours.background && !colours.text)
+        return;
     if (colours.background)
         setBackground(*colours.background);
     for (int number = 1; number <= kLastColouredLabel; ++number) {
-        auto* label = control<QLabel>(this, QStringLiteral("Label%1").arg(number));
+        auto* label =
+            findChild<QLabel*>(QStringLiteral("Label%1").arg(number), Qt::FindDirectChildrenOnly);
         if (colours.background)
             setControlBackground(label, *colours.background);
         if (colours.text)

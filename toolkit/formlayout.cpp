@@ -23,9 +23,6 @@ QWidget* createControl(const ControlSpec& entry, QWidget* surface)
     case ControlKind::BoldLabel: {
         auto* label = new QLabel(caption, surface);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Labels and boxes paint their own background, so one left in the standard colours
-        // stays so on a coloured sheet.
-        label->setAutoFillBackground(true);
         if (entry.kind == ControlKind::BoldLabel) {
             // 9.75 point bold MS Sans Serif, or the nearest the machine has: at 96 dots per
             // inch that is 13 pixels; 12 keeps the captions inside their labels.
@@ -39,12 +36,8 @@ QWidget* createControl(const ControlSpec& entry, QWidget* surface)
         }
         return label;
     }
-    case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(QString::fromLatin1(entry.name), surface);
-        box->setBackgroundRole(QPalette::Window);
-        box->setAutoFillBackground(true);
-        return box;
-    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(QString::fromLatin1(entry.name), surface);
     case ControlKind::Button:
         return new QPushButton(caption, surface);
     case ControlKind::TextBox:
@@ -61,8 +54,10 @@ QWidget* createControl(const ControlSpec& entry, QWidget* surface)
 
 } // namespace
 
-void buildControls(QWidget* surface, std::span<const ControlSpec> controls)
+FormControls buildControls(QWidget* surface, std::span<const ControlSpec> controls)
 {
+    std::vector<QWidget*> widgets;
+    widgets.reserve(controls.size());
     std::vector<std::pair<int, QWidget*>> focusChain;
     for (const ControlSpec& entry : controls) {
         QWidget* widget = createControl(entry, surface);
@@ -71,14 +66,16 @@ void buildControls(QWidget* surface, std::span<const ControlSpec> controls)
             widget->setGeometry(twipsRect(entry.left, entry.top, entry.width, entry.height));
         if (entry.tabIndex > 0)
             focusChain.emplace_back(entry.tabIndex, widget);
+        widgets.push_back(widget);
     }
     std::sort(focusChain.begin(), focusChain.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusChain.size(); ++i)
         QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    return {controls, std::move(widgets)};
 }
 
-QString rowCaption(std::span<const ControlSpec> controls, const ControlSpec& control)
+const ControlSpec* rowLabel(std::span<const ControlSpec> controls, const ControlSpec& control)
 {
     const ControlSpec* nearest = nullptr;
     for (const ControlSpec& entry : controls) {
@@ -90,7 +87,13 @@ QString rowCaption(std::span<const ControlSpec> controls, const ControlSpec& con
         if (!nearest || entry.left > nearest->left)
             nearest = &entry;
     }
-    return nearest ? QString::fromUtf8(nearest->caption) : QString();
+    return nearest;
+}
+
+QString rowCaption(std::span<const ControlSpec> controls, const ControlSpec& control)
+{
+    const ControlSpec* label = rowLabel(controls, control);
+    return label ? QString::fromUtf8(label->caption) : QString();
 }
 
 LineControl::LineControl(QPoint from, QPoint to, QWidget* parent)

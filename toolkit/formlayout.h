@@ -4,6 +4,8 @@
 #include <QWidget>
 
 #include <span>
+#include <string_view>
+#include <vector>
 
 namespace mjcalc {
 
@@ -33,20 +35,48 @@ struct ControlSpec {
     int tabIndex = 0; // 1 first; 0 for controls that take no focus
 };
 
+// The controls a form's table created, each found through its entry rather than by a search
+// of the surface's children.
+class FormControls {
+public:
+    FormControls(std::span<const ControlSpec> table, std::vector<QWidget*> widgets)
+        : table_(table), widgets_(std::move(widgets))
+    {}
+
+    [[nodiscard]] std::span<const ControlSpec> table() const { return table_; }
+    [[nodiscard]] QWidget* widget(const ControlSpec& entry) const
+    {
+        return widgets_[static_cast<std::size_t>(&entry - table_.data())];
+    }
+    // The control of that name; a missing one is a fault in the table, not a user error.
+    template <typename T> T* get(std::string_view name) const
+    {
+        for (const ControlSpec& entry : table_) {
+            if (name == entry.name) {
+                T* found = qobject_cast<T*>(widget(entry));
+                Q_ASSERT_X(found, "FormControls::get", entry.name);
+                return found;
+            }
+        }
+        Q_ASSERT_X(false, "FormControls::get", "no such control");
+        return nullptr;
+    }
+
+private:
+    std::span<const ControlSpec> table_;
+    std::vector<QWidget*> widgets_;
+};
+
 // Creates the controls on the surface at their fixed places, named after the table, in the tab
 // order the table gives.
-void buildControls(QWidget* surface, std::span<const ControlSpec> controls);
+[[nodiscard]] FormControls buildControls(QWidget* surface, std::span<const ControlSpec> controls);
 
-// The caption of the label that names a control: the nearest label to its left on its line.
+// The label that names a control: the nearest one to its left on its line with a caption; none
+// when there is no such label.
+[[nodiscard]] const ControlSpec* rowLabel(std::span<const ControlSpec> controls,
+                                          const ControlSpec& control);
+// That label's caption, or an empty text.
 [[nodiscard]] QString rowCaption(std::span<const ControlSpec> controls, const ControlSpec& control);
-
-// Finds a control the table created; a missing one is a fault in the table, not a user error.
-template <typename T> T* control(const QWidget* surface, const QString& name)
-{
-    T* found = surface->findChild<T*>(name);
-    Q_ASSERT_X(found, "control", qPrintable(name));
-    return found;
-}
 
 // A straight line between two points of the form, in the text colour.
 class LineControl final : public QWidget {
