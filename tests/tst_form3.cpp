@@ -84,6 +84,15 @@ private slots:
         QCOMPARE(test::find<QLabel>(board(), "Label9")->palette().color(QPalette::Window),
                  QColor(Qt::yellow));
     }
+
+    void aTextColourAloneIsCopiedToo()
+    {
+        board()->close();
+        session_->state.colours = {QColor(Qt::blue), std::nullopt};
+        choose("FancalculatorMenu");
+        QCOMPARE(test::find<QLabel>(board(), "Label9")->palette().color(QPalette::WindowText),
+                 QColor(Qt::blue));
+    }
 };
 
 QTEST_MAIN(TestForm3)
