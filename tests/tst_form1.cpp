@@ -72,7 +72,7 @@ private slots:
         row("East", ">500 Check1", "500", 500, "| 120| 20");
         row("capped", ">500 Check59 Check61 + +", "500", 500, " 2| 2000| 1016");
         row("capped, East", ">500 Check1 Check59 Check61 + +", "500", 500, " 2| 3000| 1016");
-        row("three flowers", ">1000 + + +", "1000", 1000, " 3| 128| 32");
+        row("three flowers, self pick", ">1000 + + + Check52", "1000", 1000, " 3| 136| 34");
         row("no limit yet", "Check1 Check38 +", "", 0, " 1||");
         // An emptied box is not a new limit: the last digit left still counts.
         row("emptied", ">500 Check38 Text1 >\b\b\b Check39", "", 5, "| 20| 36");
