@@ -32,12 +32,19 @@ void click(QWidget* window, const QString& name)
 
 QString hoverToolTip(QWidget* control)
 {
-    QToolTip::hideText();
+    // A tip fades out over a while after hideText(); gone at once, it cannot pass for the next.
+    const auto hideTips = [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->inherits("QTipLabel"))
+                window->hide();
+        }
+    };
+    hideTips();
     const QPoint inside(2, 2);
     QHelpEvent hover(QEvent::ToolTip, inside, control->mapToGlobal(inside));
     QApplication::sendEvent(control, &hover);
     const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
-    QToolTip::hideText();
+    hideTips();
     return shown;
 }
 
