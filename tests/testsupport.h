@@ -5,9 +5,7 @@
 #include "toolkit/dialogs.h"
 
 #include <QAbstractButton>
-#include <QList>
 #include <QTest>
-#include <QWidget>
 
 namespace mjcalc::test {
 

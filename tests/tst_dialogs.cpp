@@ -11,10 +11,8 @@
 
 using namespace mjcalc;
 
-namespace {
-
 // Runs once the next modal dialog is up; the answer closes it as the player would.
-void whenModalShows(std::function<void(QWidget*)> answer)
+static void whenModalShows(std::function<void(QWidget*)> answer)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
@@ -25,8 +23,6 @@ void whenModalShows(std::function<void(QWidget*)> answer)
     });
     poll->start(10);
 }
-
-} // namespace
 
 // The dialogs the shipped program really shows, answered through the toolkit. (That one player
 // action says at most one thing is shown where the windows recount: the seams test.)

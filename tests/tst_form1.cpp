@@ -8,8 +8,6 @@
 
 using namespace mjcalc;
 
-namespace {
-
 constexpr auto kError = MessageIcon::Error;
 constexpr auto kWarning = MessageIcon::Warning;
 const QString kTitle = QStringLiteral("MJ Calculator");
@@ -28,14 +26,13 @@ const QString kHuge = QStringLiteral("Check60 Check61 Check62 Check63 Check64 Ch
                                      "Check67 Check68 Check69 Check70 Check71");
 
 // The moves; then Text1, TableLimit, Label36|Label37|Label38, and what was said (one icon).
-void row(const char* name, const QString& moves, const char* box, int limit, const char* shown,
-         const QStringList& said = {}, MessageIcon icon = MessageIcon::None)
+static void row(const char* name, const QString& moves, const char* box, int limit,
+                const char* shown, const QStringList& said = {},
+                MessageIcon icon = MessageIcon::None)
 {
     QTest::newRow(name) << moves << QString(box) << QString::number(limit) << QString(shown) << said
                         << int(icon);
 }
-
-} // namespace
 
 // The points window as a player uses it; its look is left to the reference drawings.
 class TestForm1 : public QObject {

@@ -13,14 +13,10 @@
 using namespace mjcalc;
 using namespace Qt::StringLiterals;
 
-namespace {
-
 constexpr int kActions = 8000;
 const QString kKeys = u"12345678900a-,\b\b"_s; // \b is Backspace
 const QRegularExpression kControls(u"^(Check|Command|Picture)[0-9]+$"_s);
 const QRegularExpression kClearing(u"^(Command[67] on Form1|Command1 on Form3)$"_s);
-
-} // namespace
 
 class TestRandomUse : public QObject {
     Q_OBJECT

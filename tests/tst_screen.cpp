@@ -25,11 +25,6 @@ class TestScreen : public QObject {
 
     std::unique_ptr<test::Session> session_;
     [[nodiscard]] QWidget* form1() const { return session_->catalogue.window(FormId::Form1); }
-    void play(QWidget* window, const QStringList& controls)
-    {
-        for (const QString& name : controls)
-            click(window, name);
-    }
 
 private slots:
     // A blinking caret would make every drawing of a focused box a matter of timing.
