@@ -43,8 +43,7 @@ class TestForm1 : public QObject {
     QString shown(const char* label) const { return test::find<QLabel>(form(), label)->text(); }
     QPalette pal(const char* name) const { return test::find<QWidget>(form(), name)->palette(); }
     void choose(const char* item) { test::find<QAction>(form(), item)->trigger(); }
-    // A control's name, or a flower button's caption, clicks it; ">keys" types them, key by key,
-    // wherever the focus is.
+    // A control's name or a flower button's caption clicks it; ">keys" types where the focus is.
     void play(const QString& moves)
     {
         QVERIFY(QTest::qWaitForWindowActive(form()));

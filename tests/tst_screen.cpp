@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -16,10 +17,9 @@ using namespace mjcalc;
 using mjcalc::test::click;
 using mjcalc::test::find;
 
-// What the player sees, pixel for pixel: each window in a few states against a reference drawing
-// under tests/reference. A failing comparison leaves the drawing and a difference image (changed
-// pixels red) in the build folder; `make references` draws the references again when a change of
-// look is meant.
+// What the player sees, pixel for pixel, against the drawings in tests/reference. A failure leaves
+// the drawing and a difference image (changed pixels red) in the build folder; `make references`
+// draws the references again when a change of look is meant.
 class TestScreen : public QObject {
     Q_OBJECT
 
@@ -32,8 +32,7 @@ private slots:
     void init() { session_ = std::make_unique<test::Session>(); }
     void cleanup() { session_.reset(); }
 
-    // The sheets were drawn at 96 dots per inch, so every place and size is a whole pixel of 15
-    // twips, and the tab order counts 1, 2, 3 ... through the controls that take the focus.
+    // Drawn at 96 dpi: every place and size a whole pixel (15 twips); tab indices count 1, 2, 3 ...
     void tablesAreWholePixelsAndCountedTabs()
     {
         for (const auto& [controls, size] :
@@ -94,13 +93,20 @@ private slots:
                         window = opened;
                 }
             } else {
-                click(window, step); // the last tile clicked twice keeps the focus, unselected
-                if (step == QLatin1String("Picture14"))
+                click(window, step);
+                if (step == QLatin1String("Picture14")) { // clicked off again; Tab shows the frame
                     click(window, step);
+                    QApplication::setActiveWindow(window);
+                    QTest::keyClick(window, Qt::Key_Tab);
+                }
             }
         }
         QApplication::setActiveWindow(window); // focus frames show only in the active window
-        const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // What the window last put on screen: a control that forgets to repaint shows its old look.
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCoreApplication::processEvents();
+        const QPixmap onScreen = window->screen()->grabWindow(window->winId());
+        const QImage shown = onScreen.toImage().convertToFormat(QImage::Format_RGB32);
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         const QString reference = QStringLiteral(MJCALC_REFERENCE_DIR "/%1.png").arg(name);
         if (qEnvironmentVariableIsSet("MJCALC_REDRAW_REFERENCES"))

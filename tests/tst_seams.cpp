@@ -16,10 +16,8 @@ using namespace mjcalc;
 using mjcalc::test::click;
 using mjcalc::test::find;
 
-// Where two features meet: a sheet past 2147483647 and the actions that recount it, the widest
-// figure and its label, the player's locale and the limit box, the keyboard and the sheet, and
-// what a screen reader hears. (A minimized window and its menu item: the shell test; tiles on a
-// coloured board and text windows without a cut line: the reference drawings.)
+// Where two features meet: overflow and the actions that recount, the player's locale and the limit
+// box, the keyboard and the sheets, what a screen reader hears, the widest figures and labels.
 class TestSeams : public QObject {
     Q_OBJECT
 
@@ -180,8 +178,7 @@ private slots:
         QVERIFY(shown->geometry().right() < shown->parentWidget()->width());
     }
 
-    // A tile is a toggle: a screen reader hears whether it is selected, also when picking East as
-    // the seat wind after South clears South.
+    // A tile is a toggle whose state follows the flags, also when East clears South as seat wind.
     void screenReaderHearsATileSelected()
     {
         QWidget* board = session_->catalogue.open(FormId::Form3);
