@@ -79,11 +79,11 @@ private slots:
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QList<int>>("selected");
         QTest::newRow("prevailing wind moves, seat stays")
-            << QList{seat(kEast), prevailing(kSouth), prevailing(kNorth)}
-            << QList{prevailing(kNorth), seat(kEast)};
+            << QList{seat(kEast), prevailing(kNorth), prevailing(kSouth)}
+            << QList{prevailing(kSouth), seat(kEast)};
         QTest::newRow("seat wind moves, prevailing and pong stay")
-            << QList{prevailing(kWest), seat(kSouth), seat(kNorth), pong(kEast), flower(1)}
-            << QList{prevailing(kWest), seat(kNorth), pong(kEast), flower(1)};
+            << QList{prevailing(kWest), seat(kNorth), seat(kEast), pong(kEast), flower(1)}
+            << QList{prevailing(kWest), seat(kEast), pong(kEast), flower(1)};
         QTest::newRow("seat wind clicked off") << QList{seat(kSouth), seat(kSouth)} << QList<int>{};
     }
 
