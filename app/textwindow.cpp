@@ -44,28 +44,38 @@ int lineHeightOf(const QFont& font)
     return qCeil(line.height());
 }
 
+// Reaches the scroll area's protected viewport margins without a subclass of the text box: a
+// subclass would bring the whole of the text box's table of virtual functions, each entry bound
+// when the program is loaded, to every start, though most starts never open a text window.
+struct ViewportMargins : QPlainTextEdit {
+    static void set(QPlainTextEdit* box, const QMargins& margins)
+    {
+        void (QAbstractScrollArea::*setter)(const QMargins&) = &ViewportMargins::setViewportMargins;
+        (box->*setter)(margins);
+    }
+};
+
 // A text box of fixed size that never shows a line cut through at its foot: the margin below the
 // text takes up what is left after the last whole line. Its font is a pixel smaller than the
 // sheets', so that the fan table and the definitions show every line at once.
-class TextBox final : public QPlainTextEdit {
-public:
-    TextBox(const QRect& geometry, QWidget* parent) : QPlainTextEdit(parent)
-    {
-        setGeometry(geometry);
-        QFont smaller = font();
-        smaller.setPixelSize(10);
-        setFont(smaller);
-        constexpr int kMargin = 2;
-        document()->setDocumentMargin(kMargin);
-        const int lineHeight = lineHeightOf(smaller);
-        // Below the last whole line the viewport ends, so the next one is not shown in part.
-        const int textHeight = height() - 2 * frameWidth() - kMargin;
-        setViewportMargins(0, 0, 0, textHeight % lineHeight);
-        // The strip below the text is part of the white box, not a band of window grey.
-        setBackgroundRole(QPalette::Base);
-        setAutoFillBackground(true);
-    }
-};
+QPlainTextEdit* createTextBox(const QRect& geometry, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setGeometry(geometry);
+    QFont smaller = box->font();
+    smaller.setPixelSize(10);
+    box->setFont(smaller);
+    constexpr int kMargin = 2;
+    box->document()->setDocumentMargin(kMargin);
+    const int lineHeight = lineHeightOf(smaller);
+    // Below the last whole line the viewport ends, so the next one is not shown in part.
+    const int textHeight = box->height() - 2 * box->frameWidth() - kMargin;
+    ViewportMargins::set(box, QMargins(0, 0, 0, textHeight % lineHeight));
+    // The strip below the text is part of the white box, not a band of window grey.
+    box->setBackgroundRole(QPalette::Base);
+    box->setAutoFillBackground(true);
+    return box;
+}
 
 } // namespace
 
@@ -77,7 +87,7 @@ TextWindow::TextWindow(const TextWindowSpec& entry)
     setWindowTitle(QString::fromLatin1(entry.caption));
     setFixedSize(twipsToPixels(entry.width), twipsToPixels(entry.height));
 
-    auto* text = new TextBox(
+    QPlainTextEdit* text = createTextBox(
         twipsRect(entry.textLeft, entry.textTop, entry.textWidth, entry.textHeight), this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
