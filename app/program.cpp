@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QSettings>
 
 namespace mjcalc {
 
@@ -38,12 +37,6 @@ void describeApplication(QApplication& application)
     application.setApplicationVersion(programVersionText());
     application.setOrganizationName(QStringLiteral("MJ Calculator"));
 
-    // The program keeps no settings, but Qt's own dialogs would: the colour dialog stores the
-    // player's custom colours in the configuration folder and offers them in the next run. Pointed
-    // at a folder inside the program's resources, which can be neither created nor written, they
-    // last for the run only.
-    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, QStringLiteral(":/no-settings"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
     // Qt decodes each picture as it is added, so only the sizes a title bar or task bar uses;

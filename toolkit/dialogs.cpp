@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace mjcalc {
 
@@ -57,6 +58,13 @@ void QtDialogs::present(const Message& message)
 
 std::optional<QColor> QtDialogs::pickColour(QWidget* parent, const QColor& preselected)
 {
+    // The program keeps no settings, but Qt's colour dialog would: it stores the player's custom
+    // colours in the configuration folder and offers them in the next run. Pointed at a folder
+    // inside the program's resources, which can be neither created nor written, they last for
+    // the run only. Done here rather than at start-up, because only this dialog reads or writes
+    // settings, and most runs never open it.
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral(":/no-settings"));
     const QColor chosen = QColorDialog::getColor(preselected, parent);
     if (!chosen.isValid())
         return std::nullopt;
