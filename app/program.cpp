@@ -1,9 +1,13 @@
 #include "app/program.h"
 
+#include "toolkit/pngimage.h"
+#include "toolkit/programstyle.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QPixmap>
 
 namespace mjcalc {
 
@@ -39,11 +43,14 @@ void describeApplication(QApplication& application)
 
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
-    // Qt decodes each picture as it is added, so only the sizes a title bar or task bar uses;
-    // the large ones, for launchers, are installed beside the desktop entry.
+    QApplication::setStyle(new ProgramStyle);
+
+    // Only the sizes a title bar or task bar uses; the large ones, for launchers, are installed
+    // beside the desktop entry.
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/mjcalc-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(
+            QPixmap::fromImage(readPng(QStringLiteral(":/icons/mjcalc-%1.png").arg(size))));
     QApplication::setWindowIcon(icon);
 
     // The sheets are laid out in fixed pixels for a compact 11-pixel sans; a wider or larger

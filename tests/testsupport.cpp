@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "app/program.h"
+#include "toolkit/programstyle.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -20,7 +21,7 @@ void lookLikeTheProgram()
                 next(type, context, text);
         });
     describeApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
 }
 
 void click(QWidget* window, const QString& name)

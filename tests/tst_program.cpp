@@ -20,8 +20,8 @@ private slots:
                            "(DISPLAY or WAYLAND_DISPLAY)."};
         QTest::newRow("starts with the sheet, ends with its last window")
             << "report" << 0
-            << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64", "font Liberation Sans 11px",
-                           "window Form1 V! Mah-Jongg Calculator"};
+            << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64", "image plugins 0",
+                           "font Liberation Sans 11px", "window Form1 V! Mah-Jongg Calculator"};
         QTest::newRow("a custom colour lasts for the run only")
             << "custom colour" << 0 << QStringList{"custom colour #0c2238"};
     }

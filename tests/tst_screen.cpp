@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
@@ -52,6 +54,19 @@ private slots:
         for (const TextWindowSpec& w : textWindows())
             QVERIFY((w.width % 15 | w.height % 15 | w.textLeft % 15 | w.textTop % 15 |
                      w.textWidth % 15 | w.textHeight % 15) == 0);
+    }
+
+    // Asked for only once it shows, the chevron of a menu bar too narrow for its menus is still
+    // the style's own.
+    void overflowChevronIsTheStyles()
+    {
+        const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
+        for (auto which : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                           QStyle::SP_ToolBarVerticalExtensionButton}) {
+            const QIcon chevron = QApplication::style()->standardIcon(which);
+            QVERIFY(!chevron.isNull());
+            QCOMPARE(chevron.pixmap(16).toImage(), plain->standardIcon(which).pixmap(16).toImage());
+        }
     }
 
     void looksAsDrawn_data()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace mjcalc {
+
+// The desktop's style, or the one given, except that the icons of buttons hidden until a window
+// is made narrow are only drawn once such a button shows.
+class ProgramStyle final : public QProxyStyle {
+public:
+    explicit ProgramStyle(QStyle* base = nullptr);
+
+    [[nodiscard]] QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                                     const QWidget* widget = nullptr) const override;
+};
+
+} // namespace mjcalc
