@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
+#include <QStyleFactory>
 
 namespace mjcalc {
 
@@ -43,7 +44,8 @@ void describeApplication(QApplication& application)
 
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
-    QApplication::setStyle(new ProgramStyle);
+    // Whatever style the desktop or the player (QT_STYLE_OVERRIDE) chose, by way of the program's.
+    QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QApplication::style()->name())));
 
     // Only the sizes a title bar or task bar uses; the large ones, for launchers, are installed
     // beside the desktop entry.

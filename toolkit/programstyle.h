@@ -4,7 +4,7 @@
 
 namespace mjcalc {
 
-// The desktop's style, or the one given, except that the icons of buttons hidden until a window
+// The given style (the desktop's when none is given), except that the icons of buttons hidden until a window
 // is made narrow are only drawn once such a button shows.
 class ProgramStyle final : public QProxyStyle {
 public:
