@@ -4,8 +4,8 @@
 
 namespace mjcalc {
 
-// The given style (the desktop's when none is given), except that the icons of buttons hidden until a window
-// is made narrow are only drawn once such a button shows.
+// The given style, or the desktop's when none is given, except that the icons of buttons that stay
+// hidden until a window is made narrow are only drawn once such a button shows.
 class ProgramStyle final : public QProxyStyle {
 public:
     explicit ProgramStyle(QStyle* base = nullptr);
