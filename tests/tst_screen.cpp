@@ -64,8 +64,11 @@ private slots:
         for (auto which : {QStyle::SP_ToolBarHorizontalExtensionButton,
                            QStyle::SP_ToolBarVerticalExtensionButton}) {
             const QIcon chevron = QApplication::style()->standardIcon(which);
+            const QIcon expected = plain->standardIcon(which);
             QVERIFY(!chevron.isNull());
-            QCOMPARE(chevron.pixmap(16).toImage(), plain->standardIcon(which).pixmap(16).toImage());
+            QCOMPARE(chevron.availableSizes(), expected.availableSizes());
+            QCOMPARE(chevron.actualSize(QSize(64, 64)), expected.actualSize(QSize(64, 64)));
+            QCOMPARE(chevron.pixmap(16).toImage(), expected.pixmap(16).toImage());
         }
     }
 
