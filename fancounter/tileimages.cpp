@@ -24,11 +24,11 @@ TileImages::TileImages(qreal devicePixelRatio)
     for (int face = 0; face < kTileFaceCount; ++face) {
         for (bool selected : {false, true}) {
             QPixmap& image = images_[slot(static_cast<TileFace>(face), selected)];
-            image = QPixmap::fromImage(
-                readPng(QStringLiteral(":/tiles/%1-%2%3.png")
-                            .arg(QLatin1String(kStems[face]),
-                                 selected ? QLatin1String("selected") : QLatin1String("unselected"),
-                                 dense ? QLatin1String("@2x") : QLatin1String())));
+            image = cachedPng(
+                QStringLiteral(":/tiles/%1-%2%3.png")
+                    .arg(QLatin1String(kStems[face]),
+                         selected ? QLatin1String("selected") : QLatin1String("unselected"),
+                         dense ? QLatin1String("@2x") : QLatin1String()));
             if (dense)
                 image.setDevicePixelRatio(2.0);
         }

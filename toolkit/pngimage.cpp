@@ -1,6 +1,7 @@
 #include "toolkit/pngimage.h"
 
 #include <QImageReader>
+#include <QPixmapCache>
 
 namespace mjcalc {
 
@@ -12,6 +13,16 @@ QImage readPng(const QString& path)
     QImageReader reader(path, QByteArrayLiteral("png"));
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+QPixmap cachedPng(const QString& path)
+{
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap = QPixmap::fromImage(readPng(path));
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
 }
 
 } // namespace mjcalc
