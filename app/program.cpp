@@ -8,7 +8,6 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
-#include <QStyleFactory>
 
 namespace mjcalc {
 
@@ -44,8 +43,9 @@ void describeApplication(QApplication& application)
 
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
-    // Whatever style the desktop or the player (QT_STYLE_OVERRIDE) chose, by way of the program's.
-    QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QApplication::style()->name())));
+    // The style the desktop or the player (QT_STYLE_OVERRIDE) chose, by way of the program's,
+    // which takes it over from the application.
+    QApplication::setStyle(new ProgramStyle(QApplication::style()));
 
     // Only the sizes a title bar or task bar uses; the large ones, for launchers, are installed
     // beside the desktop entry.
