@@ -10,8 +10,12 @@ RUN_PACKAGES   = fonts-liberation2 fonts-dejavu-core
 # The install test validates the desktop entry and the AppStream metadata with these.
 TEST_PACKAGES  = desktop-file-utils appstream
 PREFIX        ?= /usr/local
+# Every build this Makefile makes stops at the first compiler warning, as CI's does; a developer
+# who wants to keep going past one builds with WARNINGS_AS_ERRORS=OFF.
+WARNINGS_AS_ERRORS ?= ON
+CONFIGURE = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMJCALC_WARNINGS_AS_ERRORS=$(WARNINGS_AS_ERRORS)
 
-.PHONY: run test build deps clean tiles install screenshots bench references
+.PHONY: run test build configure program deps clean tiles install screenshots bench references
 
 # Installs what is missing; as another user, prints the one line to run and stops.
 define ensure_packages
@@ -36,9 +40,16 @@ endef
 deps:
 	$(call ensure_packages,$(BUILD_PACKAGES) $(RUN_PACKAGES))
 
-build: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) $(CONFIGURE) >/dev/null
+
+# Everything: the program, the tests and what they load.
+build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The program alone, for a player who only wants to start it.
+program: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target mjcalc
 
 # The display is checked first, so that nobody waits for a build only to learn there is no screen.
 run:
@@ -47,14 +58,14 @@ run:
 	  echo "Run it from a desktop session, or on a machine without a screen with: xvfb-run make run"; \
 	  exit 1; \
 	fi
-	@$(MAKE) --no-print-directory build
+	@$(MAKE) --no-print-directory program
 	@$(BUILD_DIR)/app/mjcalc
 
 test: build
 	$(call ensure_packages,$(TEST_PACKAGES))
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-install: build
+install: program
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # Draws the reference images of the windows under tests/reference again, for when a change of
@@ -97,7 +108,7 @@ SANITIZE_ENV    = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initializati
 
 sanitize: deps
 	$(call ensure_packages,$(TEST_PACKAGES))
-	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug \
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DMJCALC_WARNINGS_AS_ERRORS=$(WARNINGS_AS_ERRORS) \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	@cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
