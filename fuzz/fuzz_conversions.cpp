@@ -1,6 +1,7 @@
-// Random texts through the number conversions and the table-limit decision. Beyond "no crash and
-// no undefined behaviour", each text is held to what the conversions promise their callers,
-// checked by other means than the code uses: a broken promise stops the run like a crash.
+// Random texts through the number conversions and the table-limit decision, each under the
+// separators of one of the locales players use. Beyond "no crash and no undefined behaviour", each
+// text is held to what the conversions promise their callers, checked by other means than the
+// code uses: a broken promise stops the run like a crash.
 
 #include "calculator/tablelimit.h"
 #include "toolkit/numbertext.h"
@@ -12,12 +13,28 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <optional>
 
 using namespace mjcalc;
 
 namespace {
+
+// How the locales players use write numbers: the decimal point, the group separator, and what
+// else a player may type for the group separator there.
+struct Locale {
+    NumberSeparators separators;
+    const char16_t* groupsAlike;
+};
+const Locale kLocales[] = {
+    {{u'.', u','}, u","},                        // C, English, Hindi
+    {{u',', u'.'}, u"."},                        // German
+    {{u',', QChar(0x202F)}, u"\u202F \u00A0"},   // French
+    {{u',', QChar(0x00A0)}, u"\u00A0 \u202F"},   // Russian, Polish
+    {{u'.', QChar(0x2019)}, u"\u2019'"},         // Swiss German
+    {{QChar(0x066B), QChar(0x066C)}, u"\u066C"}, // Arabic
+};
 
 void mustHold(bool holds, const char* promise, const QString& text)
 {
@@ -43,107 +60,120 @@ bool sameDecision(const LimitDecision& a, const LimitDecision& b)
     return a.action == b.action && (a.action != LimitAction::Accept || a.limit == b.limit);
 }
 
-bool isDigitOrPoint(QChar c)
+bool isDigitOrPoint(QChar c, const Locale& locale)
 {
-    return (c >= u'0' && c <= u'9') || c == u'.';
+    return (c >= u'0' && c <= u'9') || c == locale.separators.decimalPoint;
 }
 
-// The text without the blanks, tabs and line feeds that leadingNumber skips wherever they are.
+bool groupsAlike(QChar c, const Locale& locale)
+{
+    return QStringView(locale.groupsAlike).contains(c);
+}
+
+// The text without the blanks, tabs and line ends that leadingNumber skips wherever they are.
 QString withoutSkippedBlanks(QString text)
 {
-    text.remove(u' ');
-    text.remove(u'\t');
-    text.remove(u'\n');
+    for (QChar blank : {u' ', u'\t', u'\n', u'\r'})
+        text.remove(blank);
     return text;
 }
 
-QString trimmedOfBlanksAndTabs(const QString& text)
+QString trimmedOfBlanks(const QString& text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && (text[first] == u' ' || text[first] == u'\t'))
+    const auto blank = [](QChar c) { return c.isSpace() || c.category() == QChar::Other_Control; };
+    while (first < last && blank(text[first]))
         ++first;
-    while (last > first && (text[last - 1] == u' ' || text[last - 1] == u'\t'))
+    while (last > first && blank(text[last - 1]))
         --last;
     return text.mid(first, last - first);
 }
 
-// The figures shown on the sheet must read back as what they show.
-void checkShownNumberReadsBack(std::int64_t value)
+// The figures shown on the sheet must read back as what they show, in every locale, and so must
+// the same figure grouped the locale's way.
+void checkShownNumberReadsBack(std::int64_t value, const Locale& locale)
 {
-    const QString shown = numberToText(value);
-    const WholeNumber read = textToInt32(shown);
     const bool fits = value >= std::numeric_limits<std::int32_t>::min() &&
                       value <= std::numeric_limits<std::int32_t>::max();
-    if (fits)
-        mustHold(read.ok() && read.value == value, "a shown number reads back as itself", shown);
-    else
-        mustHold(read.error == ConversionError::Overflow,
-                 "a shown number beyond 32 bits reads as overflow", shown);
+    QString grouped = QString::number(value);
+    for (qsizetype at = grouped.size() - 3; at > (value < 0 ? 1 : 0); at -= 3)
+        grouped.insert(at, QStringView(locale.groupsAlike).front());
+    for (const QString& shown : {numberToText(value), grouped}) {
+        const WholeNumber read = textToInt32(shown, locale.separators);
+        if (fits)
+            mustHold(read.ok() && read.value == value, "a shown number reads back as itself",
+                     shown);
+        else
+            mustHold(read.error == ConversionError::Overflow,
+                     "a shown number beyond 32 bits reads as overflow", shown);
+    }
 }
 
-void checkWholeNumber(const QString& text, char blank)
+void checkWholeNumber(const QString& text, QChar blank, const Locale& locale)
 {
-    const WholeNumber whole = textToInt32(text);
+    const NumberSeparators separators = locale.separators;
+    const WholeNumber whole = textToInt32(text, separators);
 
-    // Only blanks and tabs are trimmed: a line feed is never part of a number.
-    const QChar after = blank == '\n' ? QChar(u'\t') : QChar::fromLatin1(blank);
-    mustHold(sameReading(textToInt32(QStringLiteral(" \t ") + text + after), whole),
-             "blanks and tabs around the text do not change its reading", text);
+    mustHold(sameReading(textToInt32(QStringLiteral(" \t\r\n") + text + blank, separators), whole),
+             "blanks and line ends around the text do not change its reading", text);
 
     if (!whole.ok())
         return;
-    checkShownNumberReadsBack(whole.value);
+    checkShownNumberReadsBack(whole.value, locale);
 
-    QString ungrouped = text;
-    ungrouped.remove(u',');
-    mustHold(sameReading(textToInt32(ungrouped), whole),
-             "a thousands separator adds nothing to the value", text);
+    const QString bare = trimmedOfBlanks(text);
+    QString ungrouped = bare;
+    ungrouped.removeIf([&](QChar c) { return groupsAlike(c, locale); });
+    mustHold(sameReading(textToInt32(ungrouped, separators), whole),
+             "a group separator adds nothing to the value", text);
 
-    if (!text.contains(u',')) {
-        // Without separators both read the same characters, so the strict reading must be the
-        // forgiving one rounded; nearbyint rounds halves to even in the default rounding mode.
-        const std::optional<double> leading = leadingNumber(text);
+    // Where both read the same characters, the strict reading must be the forgiving one rounded;
+    // nearbyint rounds halves to even in the default rounding mode.
+    const bool sameCharacters =
+        ungrouped == bare && (separators.decimalPoint == u'.' ||
+                              !(text.contains(u'.') || text.contains(separators.decimalPoint)));
+    if (sameCharacters) {
+        const std::optional<double> leading = leadingNumber(bare);
         mustHold(leading.has_value(), "an accepted number has a leading number", text);
         mustHold(std::nearbyint(*leading) == static_cast<double>(whole.value),
                  "an accepted number is its leading number rounded half to even", text);
     }
 
-    const QString bare = trimmedOfBlanksAndTabs(text);
-    if (!bare.isEmpty() && isDigitOrPoint(bare.front())) {
-        const WholeNumber negated = textToInt32(QChar(u'-') + bare);
+    if (!bare.isEmpty() && isDigitOrPoint(bare.front(), locale)) {
+        const WholeNumber negated = textToInt32(QChar(u'-') + bare, separators);
         mustHold(negated.ok() && negated.value == -whole.value,
                  "a minus sign negates the reading, halves included", text);
     }
 }
 
-void checkLeadingNumber(const QString& text, qsizetype insertAt, char blank)
+void checkLeadingNumber(const QString& text, qsizetype insertAt, QChar blank)
 {
     const std::optional<double> leading = leadingNumber(text);
 
     QString spaced = text;
-    spaced.insert(insertAt, QChar::fromLatin1(blank));
+    spaced.insert(insertAt, blank);
     mustHold(sameNumber(leadingNumber(spaced), leading),
-             "a blank, tab or line feed anywhere does not change the leading number", text);
+             "a blank, tab or line end anywhere does not change the leading number", text);
 
     if (!leading)
         mustHold(!textToInt32(text).ok(), "a number too large for a double is no 32-bit number",
                  text);
 
     const QString compact = withoutSkippedBlanks(text);
-    if (!compact.isEmpty() && isDigitOrPoint(compact.front())) {
+    if (!compact.isEmpty() && isDigitOrPoint(compact.front(), kLocales[0])) {
         const std::optional<double> negated = leadingNumber(QChar(u'-') + text);
         mustHold(negated.has_value() == leading.has_value() && (!leading || *negated == -*leading),
                  "a minus sign negates the leading number", text);
     }
 }
 
-void checkTableLimit(const QString& text)
+void checkTableLimit(const QString& text, const Locale& locale)
 {
     constexpr double highest = kHighestTableLimit;
-    const LimitDecision decision = decideTableLimit(text);
+    const LimitDecision decision = decideTableLimit(text, locale.separators);
     const std::optional<double> leading = leadingNumber(text);
-    const WholeNumber whole = textToInt32(text);
+    const WholeNumber whole = textToInt32(text, locale.separators);
     const bool leadingTooHigh = leading && *leading > highest;
     const bool wholeTooHigh = whole.ok() && whole.value > kHighestTableLimit;
 
@@ -165,7 +195,7 @@ void checkTableLimit(const QString& text)
 
     // After "too high" the box shows the highest limit with a leading blank, as all figures do.
     if (!text.isEmpty())
-        mustHold(sameDecision(decideTableLimit(QChar(u' ') + text), decision),
+        mustHold(sameDecision(decideTableLimit(QChar(u' ') + text, locale.separators), decision),
                  "a leading blank does not change the decision", text);
 }
 
@@ -176,17 +206,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
+    // The last byte also picks the locale and the blank to try, so that every text meets every
+    // locale's separators.
+    const std::uint8_t last = size > 0 ? data[size - 1] : 0;
+    constexpr char16_t blanks[] = {u' ', u'\t', u'\n', u'\r'};
+    const QChar blank = blanks[last % 4];
+    const Locale& locale = kLocales[(last / 4) % std::size(kLocales)];
+    const qsizetype insertAt = size > 0 ? data[0] % (text.size() + 1) : 0;
+
     // The raw bytes also make a 64-bit number, to try figures the texts would rarely spell.
     std::int64_t raw = 0;
     std::memcpy(&raw, data, size < sizeof raw ? size : sizeof raw);
-    checkShownNumberReadsBack(raw);
+    checkShownNumberReadsBack(raw, locale);
 
-    constexpr char blanks[] = {' ', '\t', '\n'};
-    const char blank = size > 0 ? blanks[data[size - 1] % 3] : ' ';
-    const qsizetype insertAt = size > 0 ? data[0] % (text.size() + 1) : 0;
-
-    checkWholeNumber(text, blank);
+    checkWholeNumber(text, blank, locale);
     checkLeadingNumber(text, insertAt, blank);
-    checkTableLimit(text);
+    checkTableLimit(text, locale);
     return 0;
 }

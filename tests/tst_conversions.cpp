@@ -7,72 +7,134 @@
 using namespace mjcalc;
 
 constexpr std::int32_t kMax = 2147483647, kMin = -kMax - 1;
-const NumberSeparators kGerman{u',', u'.'}, kBlankGroups{u',', QChar(0x202F)};
 const double kTooLarge = qQNaN(); // where leadingNumber gives up
+// Each groups digits its own way: ",", ".", U+202F, U+00A0 (twice), "’", lakhs, Arabic "٬".
+const char* const kLocales[] = {"C", "de_DE", "fr_FR", "ru_RU", "pl_PL", "de_CH", "hi_IN", "ar_EG"};
 
 struct Case {
     const char* text;
     double leading;
     int whole;
     ConversionError error;
-    NumberSeparators separators = {};
+    const char* locale = nullptr; // none: the same in every locale
 };
 struct Limit {
     const char* text;
     LimitAction action;
     int limit = 0;
-    NumberSeparators separators = {};
+    const char* locale = "C";
 };
 Q_DECLARE_METATYPE(Case)
 Q_DECLARE_METATYPE(Limit)
+
+// How the locale that the test sets writes numbers.
+static NumberSeparators separatorsOf(const char* locale)
+{
+    QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+    return NumberSeparators::of(QLocale());
+}
 
 class TestConversions : public QObject {
     Q_OBJECT
 
 private slots:
-    // The same text through both readers: leadingNumber forgives, textToInt32 does not.
+    // The same text through both readers: leadingNumber forgives, textToInt32 does not. A row
+    // without a locale runs under each of them.
     void conversions_data()
     {
         QTest::addColumn<Case>("c");
         using enum ConversionError;
-        QTest::newRow("blanks around a sign") << Case{" \t+42\t ", 42, 42, None};
-        QTest::newRow("blanks inside") << Case{" 1 2\t3\n4", 1234, 0, NotANumber};
-        QTest::newRow("grouped") << Case{"1,000,000", 1, 1000000, None};
-        QTest::newRow("group first") << Case{",5", 0, 0, NotANumber};
-        QTest::newRow("sign alone") << Case{"-", 0, 0, NotANumber};
-        QTest::newRow("half of zero to even") << Case{".5", 0.5, 0, None};
-        QTest::newRow("half up to even") << Case{"3.5", 3.5, 4, None};
-        QTest::newRow("negative half to even") << Case{"-2.5", -2.5, -2, None};
-        QTest::newRow("above half") << Case{"2.51", 2.51, 3, None};
-        QTest::newRow("exponent e") << Case{"1e3", 1000, 1000, None};
-        QTest::newRow("exponent E") << Case{"2.5E-1", 0.25, 0, None};
-        QTest::newRow("exponent d") << Case{"1d2", 100, 100, None};
-        QTest::newRow("exponent D") << Case{"1D+2", 100, 100, None};
-        QTest::newRow("bare exponent") << Case{"12e", 12, 0, NotANumber};
-        QTest::newRow("beyond double") << Case{"1e400", kTooLarge, 0, Overflow};
-        QTest::newRow("below double") << Case{"1e-400", 0, 0, None};
-        QTest::newRow("hex of both cases") << Case{"&hAfaF", 44975, 44975, None};
-        QTest::newRow("largest hex") << Case{"&HFFFFFFFF", 4294967295.0, 0, Overflow};
-        QTest::newRow("hex past 32 bits") << Case{"&H100000000", kTooLarge, 0, Overflow};
-        QTest::newRow("octal stops at 8") << Case{"&O18", 1, 0, NotANumber};
-        QTest::newRow("short octal") << Case{"&o7", 7, 7, None};
-        QTest::newRow("prefix alone") << Case{"&H", 0, 0, NotANumber};
-        QTest::newRow("largest") << Case{"2147483647", kMax, kMax, None};
-        QTest::newRow("largest and a half") << Case{"2147483647.5", 2147483647.5, 0, Overflow};
-        QTest::newRow("smallest less a half") << Case{"-2147483648.5", -2147483648.5, kMin, None};
-        QTest::newRow("below smallest") << Case{"-2147483649", -2147483649.0, 0, Overflow};
-        QTest::newRow("German") << Case{"1.000,5", 1, 1000, None, kGerman};
-        QTest::newRow("blank groups") << Case{"1\u202F000 000", 1, 1000000, None, kBlankGroups};
-        QTest::newRow("foreign point") << Case{"1.5", 1.5, 0, NotANumber, kBlankGroups};
+        const auto row = [](const char* tag, const Case& c) {
+            if (c.locale)
+                QTest::addRow("%s, %s", tag, c.locale) << c;
+            for (const char* locale : kLocales) {
+                if (!c.locale)
+                    QTest::addRow("%s, %s", tag, locale)
+                        << Case{c.text, c.leading, c.whole, c.error, locale};
+            }
+        };
+        row("blanks around a sign", {" \t+42\t ", 42, 42, None});
+        row("line ends around", {"\r\n15\r\n", 15, 15, None});
+        row("control characters around", {"\x0b"
+                                          "13\x01",
+                                          0, 13, None});
+        row("blanks inside", {" 1 2\t3\n4", 1234, 0, NotANumber});
+        row("sign alone", {"-", 0, 0, NotANumber});
+        row("exponent e", {"1e3", 1000, 1000, None});
+        row("exponent d", {"1d2", 100, 100, None});
+        row("exponent D", {"1D+2", 100, 100, None});
+        row("bare exponent", {"12e", 12, 0, NotANumber});
+        row("beyond double", {"1e400", kTooLarge, 0, Overflow});
+        row("hex of both cases", {"&hAfaF", 44975, 44975, None});
+        row("largest hex", {"&HFFFFFFFF", 4294967295.0, 0, Overflow});
+        row("hex past 32 bits", {"&H100000000", kTooLarge, 0, Overflow});
+        row("octal stops at 8", {"&O18", 1, 0, NotANumber});
+        row("short octal", {"&o7", 7, 7, None});
+        row("prefix alone", {"&H", 0, 0, NotANumber});
+        row("largest", {"2147483647", kMax, kMax, None});
+        row("below smallest", {"-2147483649", -2147483649.0, 0, Overflow});
+        row("highest limit as shown", {" 65536", 65536, 65536, None});
+        row("smallest as shown", {"-2147483648", kMin, kMin, None});
+        row("group first", {",5", 0, 0, NotANumber, "C"});
+        row("grouped", {"1,000,000", 1, 1000000, None, "C"});
+        row("group last, the next digit to come", {"1000,", 1000, 1000, None, "C"});
+        row("two groups running", {"1,,000", 1, 0, NotANumber, "C"});
+        row("half of zero to even", {".5", 0.5, 0, None, "C"});
+        row("half up to even", {"3.5", 3.5, 4, None, "C"});
+        row("negative half to even", {"-2.5", -2.5, -2, None, "C"});
+        row("above half", {"2.51", 2.51, 3, None, "C"});
+        row("exponent E", {"2.5E-1", 0.25, 0, None, "C"});
+        row("below double", {"1e-400", 0, 0, None, "C"});
+        row("largest and a half", {"2147483647.5", 2147483647.5, 0, Overflow, "C"});
+        row("smallest less a half", {"-2147483648.5", -2147483648.5, kMin, None, "C"});
+        row("blank between digits", {"1 000", 1000, 0, NotANumber, "C"});
+        row("German", {"1.000,5", 1, 1000, None, "de_DE"});
+        row("German foreign blank", {"1 000", 1000, 0, NotANumber, "de_DE"});
+        row("own blank", {"1\u202F000 000", 1, 1000000, None, "fr_FR"});
+        row("plain blank", {"1 000", 1000, 1000, None, "fr_FR"});
+        row("no-break blank", {"1\u00A0000", 1, 1000, None, "ru_RU"});
+        row("foreign point", {"1.5", 1.5, 0, NotANumber, "fr_FR"});
+        row("two blanks running", {"1  000", 1000, 0, NotANumber, "pl_PL"});
+        row("blank before the sign", {" -5", -5, -5, None, "pl_PL"});
+        row("blank after the sign", {"- 5", -5, 0, NotANumber, "pl_PL"});
+        row("Swiss apostrophe", {"65\u2019536", 65, 65536, None, "de_CH"});
+        row("plain apostrophe", {"65'536", 65, 65536, None, "de_CH"});
+        row("lakhs", {"1,00,000", 1, 100000, None, "hi_IN"});
+        row("Arabic groups", {"1\u066C000", 1, 1000, None, "ar_EG"});
+        row("Arabic fraction", {"2\u066B5", 2, 2, None, "ar_EG"});
     }
 
     void conversions()
     {
         QFETCH(Case, c);
+        const NumberSeparators separators = separatorsOf(c.locale);
         QCOMPARE(leadingNumber(QString::fromUtf8(c.text)).value_or(kTooLarge), c.leading);
-        const WholeNumber number = textToInt32(QString::fromUtf8(c.text), c.separators);
+        const WholeNumber number = textToInt32(QString::fromUtf8(c.text), separators);
         QCOMPARE(number.error, c.error);
         QCOMPARE(number.value, c.whole);
+    }
+
+    // Whatever the program writes, and the locale's own way of writing the same figure where its
+    // digits are ours, reads back as the figure under every locale.
+    void writtenFiguresReadBack_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char* locale : kLocales)
+            QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
+    void writtenFiguresReadBack()
+    {
+        QFETCH(QString, locale);
+        const NumberSeparators separators = separatorsOf(qPrintable(locale));
+        for (const std::int32_t figure : {0, 500, 65536, 1234567, -1234567, kMax, kMin}) {
+            QStringList texts{numberToText(figure)};
+            if (QLocale().zeroDigit() == u"0")
+                texts << QLocale().toString(figure).replace(QChar(0x2212), u'-');
+            for (const QString& text : texts) {
+                const WholeNumber read = textToInt32(text, separators);
+                QVERIFY2(read.ok() && read.value == figure, qPrintable(text));
+            }
+        }
     }
 
     void edges()
@@ -81,7 +143,6 @@ private slots:
         QCOMPARE(numberToText(0) + numberToText(-5) + numberToText(6442450944), " 0-5 6442450944");
         QVERIFY(checkedAdd(kMax - 1, 1) == kMax && !checkedAdd(kMax, 1) && !checkedAdd(kMin, -1));
         QVERIFY(checkedMul(-1073741824, 2) == kMin && !checkedMul(1073741824, 2));
-        QVERIFY(NumberSeparators::of(QLocale(QLocale::German)).group == u'.');
     }
 
     void tableLimit_data()
@@ -97,14 +158,18 @@ private slots:
         QTest::newRow("typo") << Limit{"12a", Typo};
         QTest::newRow("negative") << Limit{"-5", Typo};
         QTest::newRow("unreadably large") << Limit{"1e400", Typo};
-        QTest::newRow("German grouped") << Limit{"1.000", Accept, 1000, kGerman};
-        QTest::newRow("German fraction") << Limit{"1,5", Accept, 2, kGerman};
+        QTest::newRow("pasted with its line end") << Limit{"15\n", Accept, 15};
+        QTest::newRow("German grouped") << Limit{"1.000", Accept, 1000, "de_DE"};
+        QTest::newRow("German fraction") << Limit{"1,5", Accept, 2, "de_DE"};
+        QTest::newRow("French highest as shown") << Limit{" 65536", Accept, 65536, "fr_FR"};
+        QTest::newRow("French grouped too high") << Limit{"70\u202F000", TooHigh, 0, "fr_FR"};
     }
 
     void tableLimit()
     {
         QFETCH(Limit, l);
-        const LimitDecision decision = decideTableLimit(QString::fromUtf8(l.text), l.separators);
+        const NumberSeparators separators = separatorsOf(l.locale);
+        const LimitDecision decision = decideTableLimit(QString::fromUtf8(l.text), separators);
         QCOMPARE(decision.action, l.action);
         QCOMPARE(decision.limit, l.limit);
     }

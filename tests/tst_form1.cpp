@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -43,15 +44,21 @@ class TestForm1 : public QObject {
     QString shown(const char* label) const { return test::find<QLabel>(form(), label)->text(); }
     QPalette pal(const char* name) const { return test::find<QWidget>(form(), name)->palette(); }
     void choose(const char* item) { test::find<QAction>(form(), item)->trigger(); }
-    // A control's name or a flower button's caption clicks it; ">keys" types where the focus is.
+    // A control's name or a flower button's caption clicks it; ">keys" types where the focus is,
+    // "^text" pastes there.
     void play(const QString& moves)
     {
         QVERIFY(QTest::qWaitForWindowActive(form()));
         for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
-            if (!move.startsWith('>'))
-                test::click(form(), move == "+" ? "Command5" : move == "--" ? "Command4" : move);
-            else if (QWidget* typing = QApplication::focusWidget())
+            QWidget* typing = QApplication::focusWidget();
+            if (move.startsWith('^')) {
+                QGuiApplication::clipboard()->setText(move.mid(1));
+                QTest::keySequence(typing, QKeySequence::Paste);
+            } else if (move.startsWith('>')) {
                 QTest::keyClicks(typing, move.mid(1));
+            } else {
+                test::click(form(), move == "+" ? "Command5" : move == "--" ? "Command4" : move);
+            }
         }
     }
 
@@ -74,6 +81,8 @@ private slots:
         row("emptied", ">500 Check38 Text1 >\b\b\b Check39", "", 5, "| 20| 36");
         row("zero keeps the result", ">500 Check38 Text1 >\b\b\b0 Check39", "0", 0, "| 20| 28");
         row("too high", ">70000", " 65536", 65536, "| 80| 20", {kTooHigh}, kError);
+        row("pasted with its line end", "^15\n", "15 ", 15, "| 60| 20");
+        row("pasted between tabs", "^\t13\t", " 13 ", 13, "| 52| 20");
         row("typo", ">a", "a", 0, "||", {kTypo}, kWarning);
         row("typo after a limit", ">12x", "12x", 12, "| 48| 20", {kTypo}, kWarning);
         row("negative", ">-5", "-5", 0, "||", {kTypo, kTypo}, kWarning);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QValidator>
 
 #include <algorithm>
 #include <vector>
@@ -14,6 +15,23 @@
 namespace mjcalc {
 
 namespace {
+
+// Pasted text brings tabs and line ends along. A one-line box shows a line end as a blank but
+// keeps it, and a tab can push the text out of sight, so that the box looks empty while it holds
+// a number; as plain blanks they are seen, and read as the blanks around a number that they are.
+class ControlCharactersAsBlanks final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        for (QChar& c : input) {
+            if (c.category() == QChar::Other_Control)
+                c = u' ';
+        }
+        return Acceptable;
+    }
+};
 
 QWidget* createControl(const ControlSpec& entry, QWidget* surface)
 {
@@ -40,8 +58,11 @@ QWidget* createControl(const ControlSpec& entry, QWidget* surface)
         return new QCheckBox(QString::fromLatin1(entry.name), surface);
     case ControlKind::Button:
         return new QPushButton(caption, surface);
-    case ControlKind::TextBox:
-        return new QLineEdit(caption, surface);
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(caption, surface);
+        box->setValidator(new ControlCharactersAsBlanks(box));
+        return box;
+    }
     case ControlKind::Picture:
         return new PictureBox(surface);
     case ControlKind::Line:

@@ -43,29 +43,58 @@ std::string toAscii(QStringView text, bool dropBlanksEverywhere)
     std::string ascii;
     ascii.reserve(static_cast<std::size_t>(text.size()));
     for (QChar c : text) {
-        if (dropBlanksEverywhere && (c == u' ' || c == u'\t' || c == u'\n'))
+        if (dropBlanksEverywhere && (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'))
             continue;
         ascii.push_back(asciiOf(c));
     }
     return ascii;
 }
 
-// The locale's separators become "." and ","; a "." or "," that is not the locale's own means
-// nothing in a number there, so it becomes '\0' too.
+// Blanks, tabs, line ends and other control characters: pasted text brings them along, and
+// none of them can be part of a number.
+bool isBlank(QChar c)
+{
+    return c.isSpace() || c.category() == QChar::Other_Control;
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// What players type for the locale's group separator: the locale's own character, and where that
+// is a blank of some kind (French writes U+202F or U+00A0, depending on the Qt version), any of
+// those or a plain blank; where it is the typographic apostrophe (Swiss German), the plain one.
+bool isGroupSeparator(QChar c, QChar group)
+{
+    if (c == group)
+        return true;
+    if (group.isSpace())
+        return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
+    return group == QChar(0x2019) && c == u'\'';
+}
+
+// The locale's separators become "." and ","; a group separator counts only after a digit and
+// before the next one, or at the end, where the player is about to type that digit. A "." or ","
+// that is not the locale's own means nothing in a number there, so it becomes '\0', as does a
+// group separator anywhere else.
 std::string toAsciiSeparators(QStringView text, NumberSeparators separators)
 {
-    const bool blankGroups = separators.group.isSpace();
     std::string ascii;
     ascii.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) {
-        if (c == separators.decimalPoint)
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == separators.decimalPoint) {
             ascii.push_back('.');
-        else if (c == separators.group || (blankGroups && c == u' '))
-            ascii.push_back(',');
-        else if (c == u'.' || c == u',')
+        } else if (isGroupSeparator(c, separators.group)) {
+            const bool betweenDigits = i > 0 && isAsciiDigit(text[i - 1]) &&
+                                       (i + 1 == text.size() || isAsciiDigit(text[i + 1]));
+            ascii.push_back(betweenDigits ? ',' : '\0');
+        } else if (c == u'.' || c == u',') {
             ascii.push_back('\0');
-        else
+        } else {
             ascii.push_back(asciiOf(c));
+        }
     }
     return ascii;
 }
@@ -247,13 +276,13 @@ NumberSeparators NumberSeparators::of(const QLocale& locale)
 
 WholeNumber textToInt32(QStringView text, NumberSeparators separators)
 {
+    // Blanks around the number go first, so that none of them is taken for a group separator.
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
     const std::string ascii = toAsciiSeparators(text, separators);
-    std::string_view s = ascii;
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
+    const std::string_view s = ascii;
 
     const RadixScan radix = scanRadix(s);
     if (radix.consumed > 0) {

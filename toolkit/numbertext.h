@@ -15,7 +15,7 @@ namespace mjcalc {
 // the blank keeps a column of figures lined up whatever their sign.
 [[nodiscard]] QString numberToText(std::int64_t value);
 
-// The number a text starts with, read the forgiving way: blanks, tabs and line feeds anywhere are
+// The number a text starts with, read the forgiving way: blanks, tabs and line ends anywhere are
 // dropped, reading stops at the first character that cannot continue a number, and a text that
 // does not start with a number counts as 0. Understands a sign, "." fractions, exponents
 // ("1e3", "1d3") and the &H (hex) and &O (octal) prefixes. Empty only when the number is too large
@@ -39,10 +39,12 @@ struct NumberSeparators {
     [[nodiscard]] static NumberSeparators of(const QLocale& locale);
 };
 
-// The whole text as one 32-bit integer, read strictly: blanks around the number, the group
-// separator as a thousands separator and a fraction (rounded to the nearest whole number, halves
-// to the even one) are allowed; anything else is NotANumber, and a value outside the 32-bit range
-// Overflow. Where the group separator is a blank of some kind, an ordinary blank serves as well.
+// The whole text as one 32-bit integer, read strictly: blanks, line ends and control characters
+// around the number, the group separator between two digits and a fraction (rounded to the nearest
+// whole number, halves to the even one) are allowed; anything else is NotANumber, and a value
+// outside the 32-bit range Overflow. Where the group separator is a blank of some kind, an
+// ordinary blank serves as well, and so does "'" for the Swiss "’". Whatever the locale, a number
+// written by numberToText reads back as itself.
 [[nodiscard]] WholeNumber textToInt32(QStringView text, NumberSeparators separators = {});
 
 } // namespace mjcalc
