@@ -4,8 +4,6 @@
 #include "toolkit/programstyle.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
 
@@ -17,23 +15,6 @@ QString programVersionText()
         .arg(MJCALC_VERSION_MAJOR)
         .arg(MJCALC_VERSION_MINOR, 2, 10, QLatin1Char('0'));
 }
-
-namespace {
-
-// The first of the sheets' fonts the machine has. One family, not a list: Qt looks up the
-// fallbacks of a list of families as soon as the font is first used, and the captions never need
-// them.
-QString sheetFontFamily()
-{
-    const QStringList installed = QFontDatabase::families();
-    for (const char* family : {"Liberation Sans", "Arial"}) {
-        if (installed.contains(QLatin1String(family)))
-            return QString::fromLatin1(family);
-    }
-    return QStringLiteral("Helvetica");
-}
-
-} // namespace
 
 void describeApplication(QApplication& application)
 {
@@ -54,14 +35,6 @@ void describeApplication(QApplication& application)
         icon.addPixmap(
             QPixmap::fromImage(readPng(QStringLiteral(":/icons/mjcalc-%1.png").arg(size))));
     QApplication::setWindowIcon(icon);
-
-    // The sheets are laid out in fixed pixels for a compact 11-pixel sans; a wider or larger
-    // desktop font would clip their captions.
-    QFont font;
-    font.setFamily(sheetFontFamily());
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    QApplication::setFont(font);
 }
 
 } // namespace mjcalc

@@ -56,18 +56,15 @@ struct ViewportMargins : QPlainTextEdit {
 };
 
 // A text box of fixed size that never shows a line cut through at its foot: the margin below the
-// text takes up what is left after the last whole line. Its font is a pixel smaller than the
-// sheets', so that the fan table and the definitions show every line at once.
-QPlainTextEdit* createTextBox(const QRect& geometry, QWidget* parent)
+// text takes up what is left after the last whole line.
+QPlainTextEdit* createTextBox(const QRect& geometry, const QFont& font, QWidget* parent)
 {
     auto* box = new QPlainTextEdit(parent);
     box->setGeometry(geometry);
-    QFont smaller = box->font();
-    smaller.setPixelSize(10);
-    box->setFont(smaller);
+    box->setFont(font);
     constexpr int kMargin = 2;
     box->document()->setDocumentMargin(kMargin);
-    const int lineHeight = lineHeightOf(smaller);
+    const int lineHeight = lineHeightOf(font);
     // Below the last whole line the viewport ends, so the next one is not shown in part.
     const int textHeight = box->height() - 2 * box->frameWidth() - kMargin;
     ViewportMargins::set(box, QMargins(0, 0, 0, textHeight % lineHeight));
@@ -79,7 +76,7 @@ QPlainTextEdit* createTextBox(const QRect& geometry, QWidget* parent)
 
 } // namespace
 
-TextWindow::TextWindow(const TextWindowSpec& entry)
+TextWindow::TextWindow(const TextWindowSpec& entry, const QFont& sheetFont)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
@@ -87,8 +84,10 @@ TextWindow::TextWindow(const TextWindowSpec& entry)
     setWindowTitle(QString::fromLatin1(entry.caption));
     setFixedSize(twipsToPixels(entry.width), twipsToPixels(entry.height));
 
+    QFont smaller = sheetFont;
+    smaller.setPixelSize(sheetFont.pixelSize() - 1);
     QPlainTextEdit* text = createTextBox(
-        twipsRect(entry.textLeft, entry.textTop, entry.textWidth, entry.textHeight), this);
+        twipsRect(entry.textLeft, entry.textTop, entry.textWidth, entry.textHeight), smaller, this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -108,11 +107,11 @@ std::span<const TextWindowSpec> textWindows()
     return kTextWindows;
 }
 
-QWidget* createTextWindow(FormId id)
+QWidget* createTextWindow(FormId id, const QFont& sheetFont)
 {
     for (const TextWindowSpec& entry : kTextWindows) {
         if (entry.id == id)
-            return new TextWindow(entry);
+            return new TextWindow(entry, sheetFont);
     }
     return nullptr;
 }

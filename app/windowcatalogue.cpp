@@ -5,8 +5,11 @@
 #include "app/menubar.h"
 #include "app/textwindow.h"
 #include "calculator/form1.h"
+#include "calculator/form1layout.h"
 #include "fancounter/form3.h"
+#include "fancounter/form3layout.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/sheetfont.h"
 
 namespace mjcalc {
 
@@ -20,7 +23,8 @@ std::size_t indexOf(FormId id)
 } // namespace
 
 WindowCatalogue::WindowCatalogue(AppState& state, Dialogs& dialogs)
-    : state_(state), dialogs_(dialogs)
+    : state_(state), dialogs_(dialogs),
+      sheetFont_(chooseSheetFont({form1Controls(), form3Controls()}))
 {}
 
 WindowCatalogue::~WindowCatalogue()
@@ -60,7 +64,7 @@ QWidget* WindowCatalogue::create(FormId id)
     case FormId::Form1:
         return createForm1();
     case FormId::Form3:
-        return new Form3(state_.fans, state_.colours, dialogs_);
+        return new Form3(state_.fans, state_.colours, dialogs_, sheetFont_);
     case FormId::Form2:
     case FormId::Form4:
     case FormId::Form5:
@@ -68,12 +72,12 @@ QWidget* WindowCatalogue::create(FormId id)
     case FormId::Form7:
         break;
     }
-    return createTextWindow(id);
+    return createTextWindow(id, sheetFont_);
 }
 
 Form1* WindowCatalogue::createForm1()
 {
-    auto* form1 = new Form1(state_.points, dialogs_);
+    auto* form1 = new Form1(state_.points, dialogs_, sheetFont_);
     installMenuBar(*form1,
                    MenuCommands{
                        [this, form1] { chooseTextColour(*form1, state_.colours, dialogs_); },

@@ -2,6 +2,7 @@
 
 #include "app/formid.h"
 
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -37,6 +38,8 @@ private:
 
     AppState& state_;
     Dialogs& dialogs_;
+    // Chosen once, for every window laid out in fixed pixels.
+    QFont sheetFont_;
     std::array<QPointer<QWidget>, kFormCount> windows_;
 };
 

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFontDatabase>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,13 +22,19 @@ private slots:
         QTest::newRow("starts with the sheet, ends with its last window")
             << "report" << 0
             << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64", "image plugins 0",
-                           "font Liberation Sans 11px", "window Form1 V! Mah-Jongg Calculator"};
+                           "window Form1 V! Mah-Jongg Calculator",
+                           "sheet font Liberation Sans 11px"};
         QTest::newRow("a custom colour lasts for the run only")
             << "custom colour" << 0 << QStringList{"custom colour #0c2238"};
     }
     void run()
     {
         QFETCH(QString, probe);
+        QFETCH(QStringList, output);
+        if (output.join(u' ').contains(u"Liberation Sans") &&
+            !QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
+            QSKIP("The sheets are drawn in Liberation Sans, which is missing: install the Debian "
+                  "package fonts-liberation2");
         // Home, configuration, cache and data in one empty folder, to see whether anything lands.
         QTemporaryDir home;
         QTemporaryDir runtime;
@@ -53,7 +60,6 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QFETCH(int, exitCode);
         QVERIFY2(program.exitCode() == exitCode, qPrintable(seen));
-        QFETCH(QStringList, output);
         for (const QString& line : output)
             QVERIFY2(seen.contains(line), qPrintable(seen));
         const QStringList left =
@@ -62,5 +68,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestProgram)
+QTEST_MAIN(TestProgram)
 #include "tst_program.moc"

@@ -3,9 +3,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -185,6 +187,29 @@ private slots:
             shown->contentsRect().width() - QFontMetrics(shown->font()).horizontalAdvance(widest);
         QVERIFY2(room >= 4, qPrintable(QString::number(room)));
         QVERIFY(shown->geometry().right() < shown->parentWidget()->width());
+    }
+
+    // Every caption and button text fits its box, in the font the window gives it: the family the
+    // sheets were drawn in, or with MJCALC_ONLY_FAMILY, the one family fontconfig offers.
+    void captionsFitTheirBoxes()
+    {
+        const QString only = qEnvironmentVariable("MJCALC_ONLY_FAMILY");
+        if (!only.isEmpty() && !QFontDatabase::families().contains(only))
+            QSKIP(qPrintable(only + " is missing: install the Debian package fonts-dejavu-core"));
+        for (FormId id : {FormId::Form1, FormId::Form3}) {
+            QWidget* window = session_->catalogue.open(id);
+            if (!only.isEmpty())
+                QCOMPARE(QFontInfo(find<QWidget>(window, "Label1")->font()).family(), only);
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<QLabel*>(control);
+                const auto* button = qobject_cast<QPushButton*>(control);
+                const QString text = label ? label->text() : button ? button->text() : QString();
+                const QFontMetrics metrics(control->font());
+                QVERIFY2(metrics.horizontalAdvance(text) + (button ? 4 : 0) <= control->width() &&
+                             (text.isEmpty() || metrics.height() <= control->height()),
+                         qPrintable(control->objectName() + ": " + text));
+            }
+        }
     }
 
     // A tile is a toggle whose state follows the flags, also when East clears South as seat wind.

@@ -68,7 +68,7 @@ private:
 };
 
 // Creates the controls on the surface at their fixed places, named after the table, in the tab
-// order the table gives.
+// order the table gives, in the surface's font.
 [[nodiscard]] FormControls buildControls(QWidget* surface, std::span<const ControlSpec> controls);
 
 // The label that names a control: the nearest one to its left on its line with a caption; none

@@ -63,13 +63,14 @@ void probe()
             sizes << QString::number(size.width());
         say(QStringLiteral("icon %1").arg(sizes.join(u' ')));
         say(QStringLiteral("image plugins %1").arg(imagePlugins()));
-        say(QStringLiteral("font %1 %2px")
-                .arg(qApp->font().family())
-                .arg(qApp->font().pixelSize()));
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (!window->isVisible())
                 continue;
             say(QStringLiteral("window %1 %2").arg(window->objectName(), window->windowTitle()));
+            if (const auto* sheet = window->findChild<QWidget*>(QStringLiteral("Form1Sheet")))
+                say(QStringLiteral("sheet font %1 %2px")
+                        .arg(sheet->font().family())
+                        .arg(sheet->font().pixelSize()));
             if (qEnvironmentVariable("MJCALC_PROBE") == QLatin1String("custom colour"))
                 addCustomColour(window);
         }

@@ -1,0 +1,88 @@
+#include "toolkit/sheetfont.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+
+namespace mjcalc {
+
+namespace {
+
+constexpr int kSheetPixels = 11;
+constexpr int kSmallestPixels = 7;
+// What a push button's frame takes from the room for its caption.
+constexpr int kButtonFrame = 4;
+
+// The family the layouts were drawn in first, then families made to the same widths.
+constexpr const char* kSameWidths[] = {"Liberation Sans", "Arimo",       "Arial",
+                                       "Helvetica",       "Nimbus Sans", "Nimbus Sans L",
+                                       "TeX Gyre Heros",  "FreeSans"};
+
+QFont sized(const QString& family, int pixels)
+{
+    // One family, not a list: Qt looks up the fallbacks of a list as soon as the font is first
+    // used, and the captions never need them.
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+bool captionsFit(std::initializer_list<std::span<const ControlSpec>> layouts, const QFont& font)
+{
+    const QFontMetrics plain(font);
+    const QFontMetrics bold(boldSheetFont(font));
+    for (std::span<const ControlSpec> layout : layouts) {
+        for (const ControlSpec& control : layout) {
+            const bool isBold = control.kind == ControlKind::BoldLabel;
+            const int frame = control.kind == ControlKind::Button ? kButtonFrame : 0;
+            if (!control.caption || !*control.caption ||
+                !(isBold || control.kind == ControlKind::Label ||
+                  control.kind == ControlKind::Button))
+                continue;
+            const QFontMetrics& metrics = isBold ? bold : plain;
+            if (metrics.horizontalAdvance(QString::fromUtf8(control.caption)) + frame >
+                    twipsToPixels(control.width) ||
+                metrics.height() > twipsToPixels(control.height))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QFont chooseSheetFont(std::initializer_list<std::span<const ControlSpec>> layouts)
+{
+    const QStringList installed = QFontDatabase::families();
+    QString family;
+    for (const char* candidate : kSameWidths) {
+        if (installed.contains(QLatin1String(candidate))) {
+            family = QString::fromLatin1(candidate);
+            break;
+        }
+    }
+    // The layouts were drawn in the first family; they are measured only in any other.
+    if (family == QLatin1String(kSameWidths[0]))
+        return sized(family, kSheetPixels);
+    if (family.isEmpty()) {
+        QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        desktop.setStyleHint(QFont::SansSerif);
+        family = QFontInfo(desktop).family();
+    }
+    int pixels = kSheetPixels;
+    while (pixels > kSmallestPixels && !captionsFit(layouts, sized(family, pixels)))
+        --pixels;
+    return sized(family, pixels);
+}
+
+QFont boldSheetFont(const QFont& sheetFont)
+{
+    // The few bold captions are headings, a pixel larger than the rest.
+    QFont bold = sheetFont;
+    bold.setBold(true);
+    bold.setPixelSize(sheetFont.pixelSize() + 1);
+    return bold;
+}
+
+} // namespace mjcalc
