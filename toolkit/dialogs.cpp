@@ -1,6 +1,7 @@
 #include "toolkit/dialogs.h"
 
 #include <QColorDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -53,6 +54,20 @@ void QtDialogs::present(const Message& message)
 {
     QMessageBox box(toQtIcon(message.icon), message.title, message.text, QMessageBox::Ok,
                     message.parent);
+    // A close button alone: some window managers give a dialog minimise and maximise buttons as
+    // well, and a message box minimised takes its window with it, leaving an empty screen.
+    box.setWindowFlags(box.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    // Wide enough for the title, so that the window manager need not shorten it: the title in a
+    // bold version of the desktop's font, as most title bars write it, with room for the window's
+    // icon and its close button.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(title.horizontalAdvance(message.title) + 6 * title.height(),
+                                      0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }
 
