@@ -1,6 +1,7 @@
 #include "toolkit/formlayout.h"
 
 #include "toolkit/picturebox.h"
+#include "toolkit/sheetfont.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -41,17 +42,8 @@ QWidget* createControl(const ControlSpec& entry, QWidget* surface)
     case ControlKind::BoldLabel: {
         auto* label = new QLabel(caption, surface);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (entry.kind == ControlKind::BoldLabel) {
-            // 9.75 point bold MS Sans Serif, or the nearest the machine has: at 96 dots per
-            // inch that is 13 pixels; 12 keeps the captions inside their labels.
-            QFont font;
-            font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                              QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-            font.setStyleHint(QFont::SansSerif);
-            font.setPixelSize(12);
-            font.setBold(true);
-            label->setFont(font);
-        }
+        if (entry.kind == ControlKind::BoldLabel)
+            label->setFont(boldSheetFont(surface->font()));
         return label;
     }
     case ControlKind::CheckBox:
@@ -85,6 +77,10 @@ FormControls buildControls(QWidget* surface, std::span<const ControlSpec> contro
         widget->setObjectName(QString::fromLatin1(entry.name));
         if (entry.kind != ControlKind::Line)
             widget->setGeometry(twipsRect(entry.left, entry.top, entry.width, entry.height));
+        // Captions are written on the board, beneath whatever stands on it: a label that runs
+        // into a tile or a box is covered by it, and never paints over it.
+        if (entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel)
+            widget->lower();
         if (entry.tabIndex > 0)
             focusChain.emplace_back(entry.tabIndex, widget);
         widgets.push_back(widget);
