@@ -8,6 +8,8 @@
 #include <QStyleFactory>
 #include <QToolTip>
 
+#include <stdexcept>
+
 namespace mjcalc::test {
 
 void lookLikeTheProgram()
@@ -24,10 +26,18 @@ void lookLikeTheProgram()
     QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
 }
 
+void failMissing(const QWidget* window, const QString& name)
+{
+    const QString missing =
+        window ? QStringLiteral("%1 has no control named %2").arg(window->objectName(), name)
+               : QStringLiteral("no window is open to look for %1 in").arg(name);
+    QTest::qFail(qPrintable(missing), __FILE__, __LINE__);
+    throw std::runtime_error(missing.toStdString());
+}
+
 void click(QWidget* window, const QString& name)
 {
     QWidget* target = find<QWidget>(window, name);
-    QVERIFY2(target, qPrintable(name));
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
 }
 

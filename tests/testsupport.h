@@ -47,13 +47,16 @@ struct Session {
     WindowCatalogue catalogue{state, dialogs};
 };
 
-// Finds a control by the name the player's manual would use; fails the test when it is missing.
+// Fails the test, naming the control it looked for, and ends it there: Qt Test reports the
+// failure, then the exception that nothing is left to catch.
+[[noreturn]] void failMissing(const QWidget* window, const QString& name);
+
+// Finds a control by the name the player's manual would use; a missing one fails the test.
 template <typename T> T* find(const QWidget* window, const QString& name)
 {
-    T* found = window->findChild<T*>(name);
-    if (!found)
-        qWarning("no control named %s", qPrintable(name));
-    return found;
+    if (T* found = window ? window->findChild<T*>(name) : nullptr)
+        return found;
+    failMissing(window, name);
 }
 
 // A left click in the middle of the control, as a player would make it.
