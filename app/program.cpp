@@ -1,7 +1,6 @@
 #include "app/program.h"
 
 #include "toolkit/pngimage.h"
-#include "toolkit/programstyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,10 +22,6 @@ void describeApplication(QApplication& application)
     application.setOrganizationName(QStringLiteral("MJ Calculator"));
 
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
-
-    // The style the desktop or the player (QT_STYLE_OVERRIDE) chose, by way of the program's,
-    // which takes it over from the application.
-    QApplication::setStyle(new ProgramStyle(QApplication::style()));
 
     // Only the sizes a title bar or task bar uses; the large ones, for launchers, are installed
     // beside the desktop entry.

@@ -44,22 +44,18 @@ int lineHeightOf(const QFont& font)
     return qCeil(line.height());
 }
 
-// Reaches the scroll area's protected viewport margins without a subclass of the text box: a
-// subclass would bring the whole of the text box's table of virtual functions, each entry bound
-// when the program is loaded, to every start, though most starts never open a text window.
-struct ViewportMargins : QPlainTextEdit {
-    static void set(QPlainTextEdit* box, const QMargins& margins)
-    {
-        void (QAbstractScrollArea::*setter)(const QMargins&) = &ViewportMargins::setViewportMargins;
-        (box->*setter)(margins);
-    }
+// A text box whose text may end above the foot of its frame.
+class TextBox final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    using QPlainTextEdit::setViewportMargins;
 };
 
 // A text box of fixed size that never shows a line cut through at its foot: the margin below the
 // text takes up what is left after the last whole line.
 QPlainTextEdit* createTextBox(const QRect& geometry, const QFont& font, QWidget* parent)
 {
-    auto* box = new QPlainTextEdit(parent);
+    auto* box = new TextBox(parent);
     box->setGeometry(geometry);
     box->setFont(font);
     constexpr int kMargin = 2;
@@ -67,7 +63,7 @@ QPlainTextEdit* createTextBox(const QRect& geometry, const QFont& font, QWidget*
     const int lineHeight = lineHeightOf(font);
     // Below the last whole line the viewport ends, so the next one is not shown in part.
     const int textHeight = box->height() - 2 * box->frameWidth() - kMargin;
-    ViewportMargins::set(box, QMargins(0, 0, 0, textHeight % lineHeight));
+    box->setViewportMargins(0, 0, 0, textHeight % lineHeight);
     // The strip below the text is part of the white box, not a band of window grey.
     box->setBackgroundRole(QPalette::Base);
     box->setAutoFillBackground(true);

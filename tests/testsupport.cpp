@@ -1,11 +1,9 @@
 #include "testsupport.h"
 
 #include "app/program.h"
-#include "toolkit/programstyle.h"
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QStyleFactory>
 #include <QToolTip>
 
 #include <stdexcept>
@@ -23,7 +21,7 @@ void lookLikeTheProgram()
                 next(type, context, text);
         });
     describeApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-    QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 void failMissing(const QWidget* window, const QString& name)

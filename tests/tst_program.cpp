@@ -21,7 +21,7 @@ private slots:
                            "(DISPLAY or WAYLAND_DISPLAY)."};
         QTest::newRow("starts with the sheet, ends with its last window")
             << "report" << 0
-            << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64", "image plugins 0",
+            << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64",
                            "window Form1 V! Mah-Jongg Calculator",
                            "sheet font Liberation Sans 11px"};
         QTest::newRow("a custom colour lasts for the run only")

@@ -10,8 +10,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
@@ -55,22 +53,6 @@ private slots:
         for (const TextWindowSpec& w : textWindows())
             QVERIFY((w.width % 15 | w.height % 15 | w.textLeft % 15 | w.textTop % 15 |
                      w.textWidth % 15 | w.textHeight % 15) == 0);
-    }
-
-    // Asked for only once it shows, the chevron of a menu bar too narrow for its menus is still
-    // the style's own.
-    void overflowChevronIsTheStyles()
-    {
-        const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
-        for (auto which : {QStyle::SP_ToolBarHorizontalExtensionButton,
-                           QStyle::SP_ToolBarVerticalExtensionButton}) {
-            const QIcon chevron = QApplication::style()->standardIcon(which);
-            const QIcon expected = plain->standardIcon(which);
-            QVERIFY(!chevron.isNull());
-            QCOMPARE(chevron.availableSizes(), expected.availableSizes());
-            QCOMPARE(chevron.actualSize(QSize(64, 64)), expected.actualSize(QSize(64, 64)));
-            QCOMPARE(chevron.pixmap(16).toImage(), expected.pixmap(16).toImage());
-        }
     }
 
     void looksAsDrawn_data()

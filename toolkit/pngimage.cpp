@@ -7,9 +7,8 @@ namespace mjcalc {
 
 QImage readPng(const QString& path)
 {
-    // Told the format and told not to guess, Qt decodes the picture with its own PNG reader. Left
-    // to guess, it first asks every image plugin on the machine whether it reads PNG, which loads
-    // them all, and a JPEG library with them, into a program that shows no other format.
+    // Told the format and told not to guess, Qt decodes the picture with its own PNG reader,
+    // rather than first asking every image plugin on the machine whether it reads the file.
     QImageReader reader(path, QByteArrayLiteral("png"));
     reader.setAutoDetectImageFormat(false);
     return reader.read();

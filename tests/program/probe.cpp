@@ -4,10 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
-#include <QFile>
 #include <QIcon>
 #include <QPushButton>
-#include <QSet>
 #include <QTimer>
 
 #include <cstdio>
@@ -40,20 +38,6 @@ void addCustomColour(QWidget* form1)
     say(QStringLiteral("custom colour %1").arg(QColor(QColorDialog::customColor(0)).name()));
 }
 
-// How many image plugins are loaded: the program reads only PNG, which Qt reads by itself.
-int imagePlugins()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return -1;
-    QSet<QByteArray> plugins;
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        if (line.contains("/imageformats/"))
-            plugins.insert(line.mid(line.indexOf('/')));
-    }
-    return int(plugins.size());
-}
-
 void probe()
 {
     QTimer::singleShot(0, qApp, [] {
@@ -62,7 +46,6 @@ void probe()
         for (const QSize& size : QApplication::windowIcon().availableSizes())
             sizes << QString::number(size.width());
         say(QStringLiteral("icon %1").arg(sizes.join(u' ')));
-        say(QStringLiteral("image plugins %1").arg(imagePlugins()));
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (!window->isVisible())
                 continue;
