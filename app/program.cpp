@@ -1,6 +1,9 @@
 #include "app/program.h"
 
+#include "calculator/form1layout.h"
+#include "fancounter/form3layout.h"
 #include "toolkit/pngimage.h"
+#include "toolkit/sheetfont.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,6 +33,8 @@ void describeApplication(QApplication& application)
         icon.addPixmap(
             QPixmap::fromImage(readPng(QStringLiteral(":/icons/mjcalc-%1.png").arg(size))));
     QApplication::setWindowIcon(icon);
+
+    useSheetFont(chooseSheetFont({form1Controls(), form3Controls()}));
 }
 
 } // namespace mjcalc

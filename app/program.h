@@ -12,7 +12,7 @@ inline constexpr char kDesktopId[] = "org.mjcalc.MJCalculator";
 // "1.00": the version as players have always seen it written.
 [[nodiscard]] QString programVersionText();
 
-// Name, version and the red-dragon icon every window carries.
+// Name, version, the red-dragon icon every window carries, and the sheets' font.
 void describeApplication(QApplication& application);
 
 } // namespace mjcalc

@@ -52,11 +52,14 @@ public:
 };
 
 // A text box of fixed size that never shows a line cut through at its foot: the margin below the
-// text takes up what is left after the last whole line.
-QPlainTextEdit* createTextBox(const QRect& geometry, const QFont& font, QWidget* parent)
+// text takes up what is left after the last whole line. Its font is a pixel smaller than the
+// sheets', so that the fan table and the definitions show every line at once.
+QPlainTextEdit* createTextBox(const QRect& geometry, QWidget* parent)
 {
     auto* box = new TextBox(parent);
     box->setGeometry(geometry);
+    QFont font = box->font();
+    font.setPixelSize(font.pixelSize() - 1);
     box->setFont(font);
     constexpr int kMargin = 2;
     box->document()->setDocumentMargin(kMargin);
@@ -72,7 +75,7 @@ QPlainTextEdit* createTextBox(const QRect& geometry, const QFont& font, QWidget*
 
 } // namespace
 
-TextWindow::TextWindow(const TextWindowSpec& entry, const QFont& sheetFont)
+TextWindow::TextWindow(const TextWindowSpec& entry)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
@@ -80,10 +83,8 @@ TextWindow::TextWindow(const TextWindowSpec& entry, const QFont& sheetFont)
     setWindowTitle(QString::fromLatin1(entry.caption));
     setFixedSize(twipsToPixels(entry.width), twipsToPixels(entry.height));
 
-    QFont smaller = sheetFont;
-    smaller.setPixelSize(sheetFont.pixelSize() - 1);
     QPlainTextEdit* text = createTextBox(
-        twipsRect(entry.textLeft, entry.textTop, entry.textWidth, entry.textHeight), smaller, this);
+        twipsRect(entry.textLeft, entry.textTop, entry.textWidth, entry.textHeight), this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -103,11 +104,11 @@ std::span<const TextWindowSpec> textWindows()
     return kTextWindows;
 }
 
-QWidget* createTextWindow(FormId id, const QFont& sheetFont)
+QWidget* createTextWindow(FormId id)
 {
     for (const TextWindowSpec& entry : kTextWindows) {
         if (entry.id == id)
-            return new TextWindow(entry, sheetFont);
+            return new TextWindow(entry);
     }
     return nullptr;
 }

@@ -29,12 +29,10 @@ struct TextWindowSpec {
 // authors' account and the thank-you note. Each opening shows the text as written again.
 class TextWindow final : public QWidget {
 public:
-    // The text is a pixel smaller than the sheets' font, so that the fan table and the
-    // definitions show every line at once.
-    TextWindow(const TextWindowSpec& entry, const QFont& sheetFont);
+    explicit TextWindow(const TextWindowSpec& entry);
 };
 
 // The text window for one of Form2, Form4, Form5, Form6 and Form7.
-[[nodiscard]] QWidget* createTextWindow(FormId id, const QFont& sheetFont);
+[[nodiscard]] QWidget* createTextWindow(FormId id);
 
 } // namespace mjcalc

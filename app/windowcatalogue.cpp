@@ -5,11 +5,8 @@
 #include "app/menubar.h"
 #include "app/textwindow.h"
 #include "calculator/form1.h"
-#include "calculator/form1layout.h"
 #include "fancounter/form3.h"
-#include "fancounter/form3layout.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/sheetfont.h"
 
 namespace mjcalc {
 
@@ -23,8 +20,7 @@ std::size_t indexOf(FormId id)
 } // namespace
 
 WindowCatalogue::WindowCatalogue(AppState& state, Dialogs& dialogs)
-    : state_(state), dialogs_(dialogs),
-      sheetFont_(chooseSheetFont({form1Controls(), form3Controls()}))
+    : state_(state), dialogs_(dialogs)
 {}
 
 WindowCatalogue::~WindowCatalogue()
@@ -64,7 +60,7 @@ QWidget* WindowCatalogue::create(FormId id)
     case FormId::Form1:
         return createForm1();
     case FormId::Form3:
-        return new Form3(state_.fans, state_.colours, dialogs_, sheetFont_);
+        return new Form3(state_.fans, state_.colours, dialogs_);
     case FormId::Form2:
     case FormId::Form4:
     case FormId::Form5:
@@ -72,12 +68,12 @@ QWidget* WindowCatalogue::create(FormId id)
     case FormId::Form7:
         break;
     }
-    return createTextWindow(id, sheetFont_);
+    return createTextWindow(id);
 }
 
 Form1* WindowCatalogue::createForm1()
 {
-    auto* form1 = new Form1(state_.points, dialogs_, sheetFont_);
+    auto* form1 = new Form1(state_.points, dialogs_);
     installMenuBar(*form1,
                    MenuCommands{
                        [this, form1] { chooseTextColour(*form1, state_.colours, dialogs_); },

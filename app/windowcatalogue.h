@@ -2,7 +2,6 @@
 
 #include "app/formid.h"
 
-#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -38,8 +37,6 @@ private:
 
     AppState& state_;
     Dialogs& dialogs_;
-    // Chosen once, for every window laid out in fixed pixels.
-    QFont sheetFont_;
     std::array<QPointer<QWidget>, kFormCount> windows_;
 };
 

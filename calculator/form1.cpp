@@ -46,7 +46,7 @@ BoxValue boxValue(const QCheckBox* box)
 
 } // namespace
 
-Form1::Form1(PointsState& state, Dialogs& dialogs, const QFont& sheetFont, QWidget* parent)
+Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), state_(state), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -54,7 +54,6 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, const QFont& sheetFont, QWidg
 
     sheet_ = new Sheet(QSize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height)), this);
     sheet_->setObjectName(QStringLiteral("Form1Sheet"));
-    sheet_->setFont(sheetFont);
     setCentralWidget(sheet_);
     const FormControls controls = buildControls(sheet_, form1Controls());
 

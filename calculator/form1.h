@@ -24,8 +24,7 @@ class Form1 final : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The sheet is drawn in the given font; the menu bar keeps the desktop's.
-    Form1(PointsState& state, Dialogs& dialogs, const QFont& sheetFont, QWidget* parent = nullptr);
+    Form1(PointsState& state, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Recomputes the hand from the whole sheet and shows it; idle while no limit is entered.
     void tonen();

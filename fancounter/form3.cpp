@@ -25,13 +25,12 @@ const QString kSelfPickHint =
 
 } // namespace
 
-Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs, const QFont& sheetFont)
+Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
     : Sheet(QSize(twipsToPixels(kForm3Width), twipsToPixels(kForm3Height))), state_(state),
       colours_(colours), dialogs_(dialogs), images_(devicePixelRatioF())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("FanCounting"));
-    setFont(sheetFont);
     const FormControls controls = buildControls(this, form3Controls());
 
     totalLabel_ = controls.get<QLabel>("Label8");

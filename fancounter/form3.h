@@ -23,9 +23,8 @@ class Form3 final : public Sheet {
     Q_OBJECT
 
 public:
-    // The board takes the main window's colours as they are when it opens, and is drawn in the
-    // given font.
-    Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs, const QFont& sheetFont);
+    // The board takes the main window's colours as they are when it opens.
+    Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs);
 
     // Counts the fans afresh from the tiles and boxes and shows the total.
     void fantonen();

@@ -1,4 +1,5 @@
 #include "toolkit/dialogs.h"
+#include "toolkit/sheetfont.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -46,15 +47,16 @@ private:
 class TestDialogs : public QObject {
     Q_OBJECT
 
-    // The window the dialogs open over, in a font of its own, as the sheets have.
+    QFont desktop_ = QApplication::font();
     QWidget owner_;
 
 private slots:
+    // The program's windows in a font of their own, as the sheets have.
     void initTestCase()
     {
         QFont pinned(QStringLiteral("Liberation Sans"));
         pinned.setPixelSize(7);
-        owner_.setFont(pinned);
+        useSheetFont(pinned);
     }
 
     void messageBoxIsModalWithOneOk_data()
@@ -90,7 +92,7 @@ private slots:
                      << QString::number(box ? box->icon() : -1)
                      << QString::number(box ? box->buttons().size() : 0)
                      << QString::number(modal->parentWidget() == &owner_)
-                     << QString::number(modal->font() == QApplication::font())
+                     << QString::number(modal->font() == desktop_)
                      << QString::number(
                             modal->width() >
                             2 * QFontMetrics(modal->font()).horizontalAdvance(modal->windowTitle()))
@@ -124,7 +126,7 @@ private slots:
                 if (auto* picker = qobject_cast<QColorDialog*>(modal))
                     preselected = picker->currentColor();
                 overOwnerInDesktopFont =
-                    modal->parentWidget() == &owner_ && modal->font() == QApplication::font();
+                    modal->parentWidget() == &owner_ && modal->font() == desktop_;
             },
             confirm);
         const std::optional<QColor> chosen = QtDialogs().pickColour(&owner_, QColor(10, 20, 30));

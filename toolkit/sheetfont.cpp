@@ -1,5 +1,6 @@
 #include "toolkit/sheetfont.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -74,6 +75,20 @@ QFont chooseSheetFont(std::initializer_list<std::span<const ControlSpec>> layout
     while (pixels > kSmallestPixels && !captionsFit(layouts, sized(family, pixels)))
         --pixels;
     return sized(family, pixels);
+}
+
+void useSheetFont(const QFont& sheetFont)
+{
+    // Set for the application rather than for each window: a font given to a window is resolved
+    // again for each of its hundred-odd controls, which costs start-up some millions of
+    // instructions. A font given to a class reaches the children of its widgets too. The menu
+    // bar stays in the sheets' font: in a second face it would cost start-up as much again as
+    // the whole sheet's text, while the menus it opens, drawn only when opened, cost nothing then.
+    const QFont desktop = QApplication::font();
+    // The application's font first: setting it forgets the fonts given to classes.
+    QApplication::setFont(sheetFont);
+    for (const char* desktopClass : {"QDialog", "QMenu", "QTipLabel"})
+        QApplication::setFont(desktop, desktopClass);
 }
 
 QFont boldSheetFont(const QFont& sheetFont)

@@ -15,6 +15,10 @@ namespace mjcalc {
 // caption of the given layouts fits its box.
 [[nodiscard]] QFont chooseSheetFont(std::initializer_list<std::span<const ControlSpec>> layouts);
 
+// Makes the sheets' font the program's font, except in the dialogs, menus and tool tips that
+// Qt builds, which keep the desktop's font as they do in every other program.
+void useSheetFont(const QFont& sheetFont);
+
 // The font of a bold caption on a sheet in the given font.
 [[nodiscard]] QFont boldSheetFont(const QFont& sheetFont);
 
