@@ -4,6 +4,7 @@
 #include "calculator/handbreakdown.h"
 #include "calculator/tablelimit.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/formlayout.h"
 #include "toolkit/numbertext.h"
 #include "toolkit/sheet.h"
 

@@ -1,7 +1,9 @@
 #include "calculator/scoring.h"
 
+#include "calculator/form1layout.h"
 #include "toolkit/checkedint.h"
 
+#include <array>
 #include <iterator>
 #include <optional>
 
@@ -9,13 +11,23 @@ namespace mjcalc {
 
 namespace {
 
+constexpr int kMoreFlowersButton = 5; // "+", on the flowers' row
+
 // One row of the sheet: each ticked box in firstBox..lastBox applies the rule once.
 struct Rule {
     int firstBox;
     int lastBox;
     StepKind kind;
     std::int32_t amount;
-    const char* row; // the row's caption on the sheet
+
+    // The row's caption, where the player reads it on the sheet: the explanation of a count speaks
+    // of the rows in the sheet's own words. The flowers are counted on the row of the "+" button.
+    [[nodiscard]] constexpr const char* row() const
+    {
+        return kind == StepKind::Flowers
+                   ? rowCaption(form1Controls(), ControlKind::Button, kMoreFlowersButton)
+                   : rowCaption(form1Controls(), ControlKind::CheckBox, firstBox);
+    }
 };
 
 constexpr std::int32_t kPointsPerFlower = 4;
@@ -23,37 +35,48 @@ constexpr std::int32_t kPointsPerFlower = 4;
 // Additions, then the first doublings, then the limit hands, then the flowers, then the second
 // doublings: they do not commute, so this order is the scoring itself.
 constexpr Rule kRules[] = {
-    {2, 5, StepKind::Add, 2, "open pong 2-8"},
-    {6, 9, StepKind::Add, 4, "closed pong 2-8"},
-    {10, 13, StepKind::Add, 8, "open kong 2-8"},
-    {14, 17, StepKind::Add, 16, "closed kong 2-8"},
-    {18, 21, StepKind::Add, 4, "open pong 1 or 9"},
-    {22, 25, StepKind::Add, 8, "closed pong 1 or 9"},
-    {26, 29, StepKind::Add, 16, "open kong  1 or 9"},
-    {30, 33, StepKind::Add, 32, "closed kong 1 or 9"},
-    {34, 37, StepKind::Add, 4, "open pong honor"},
-    {38, 41, StepKind::Add, 8, "closed pong honor"},
-    {42, 45, StepKind::Add, 16, "open kong honor"},
-    {46, 49, StepKind::Add, 32, "closed kong honor"},
-    {50, 50, StepKind::Add, 2, "pair of dragons/prev./seatwind"},
-    {52, 52, StepKind::Add, 2, "self pick to MJ"},
-    {53, 53, StepKind::Add, 2, "winning with a one chance tile"},
-    {54, 54, StepKind::Multiply, 2, "all pongs"},
-    {55, 55, StepKind::Multiply, 2, "worthless hand"},
-    {56, 56, StepKind::Multiply, 2, "semi pure"},
-    {57, 57, StepKind::Multiply, 8, "pure"},
-    {58, 58, StepKind::Multiply, 2, "all terminals and honors"},
-    {59, 59, StepKind::Limit, 0, "all terminals"},
-    {60, 60, StepKind::Limit, 0, "all honors"},
-    {0, 0, StepKind::Flowers, kPointsPerFlower, "flowers and seasons"},
-    {61, 62, StepKind::Multiply, 2, "FA from own seat"},
-    {63, 64, StepKind::Multiply, 8, "FA kong"},
-    {65, 67, StepKind::Multiply, 2, "closed pong/kong dragons"},
-    {68, 69, StepKind::Multiply, 2, "Closed pong/kong prev/seat wind"},
-    {70, 70, StepKind::Multiply, 2, "MJ on a PONG of dragons/prev /seat wind"},
-    {71, 71, StepKind::Multiply, 2, "Going out on last tile"},
-    {72, 72, StepKind::Multiply, 2, "Going out on supplementary tile"},
+    {2, 5, StepKind::Add, 2},
+    {6, 9, StepKind::Add, 4},
+    {10, 13, StepKind::Add, 8},
+    {14, 17, StepKind::Add, 16},
+    {18, 21, StepKind::Add, 4},
+    {22, 25, StepKind::Add, 8},
+    {26, 29, StepKind::Add, 16},
+    {30, 33, StepKind::Add, 32},
+    {34, 37, StepKind::Add, 4},
+    {38, 41, StepKind::Add, 8},
+    {42, 45, StepKind::Add, 16},
+    {46, 49, StepKind::Add, 32},
+    {50, 50, StepKind::Add, 2},
+    {52, 52, StepKind::Add, 2},
+    {53, 53, StepKind::Add, 2},
+    {54, 54, StepKind::Multiply, 2},
+    {55, 55, StepKind::Multiply, 2},
+    {56, 56, StepKind::Multiply, 2},
+    {57, 57, StepKind::Multiply, 8},
+    {58, 58, StepKind::Multiply, 2},
+    {59, 59, StepKind::Limit, 0},
+    {60, 60, StepKind::Limit, 0},
+    {0, 0, StepKind::Flowers, kPointsPerFlower},
+    {61, 62, StepKind::Multiply, 2},
+    {63, 64, StepKind::Multiply, 8},
+    {65, 67, StepKind::Multiply, 2},
+    {68, 69, StepKind::Multiply, 2},
+    {70, 70, StepKind::Multiply, 2},
+    {71, 71, StepKind::Multiply, 2},
+    {72, 72, StepKind::Multiply, 2},
 };
+
+// Looked up once, when the program is built; a rule whose row is missing stops the build.
+constexpr auto kRows = [] {
+    std::array<const char*, std::size(kRules)> rows{};
+    for (std::size_t rule = 0; rule < rows.size(); ++rule) {
+        rows[rule] = kRules[rule].row();
+        if (!*rows[rule])
+            throw "a rule without its row on the sheet";
+    }
+    return rows;
+}();
 
 std::optional<std::int32_t> applyFlowers(std::int32_t points, std::int32_t perFlower,
                                          std::int32_t flowers)
@@ -89,8 +112,9 @@ HandScore scoreHand(const HandSheet& sheet)
     score.steps.reserve(std::size(kRules) + 1);
     score.steps.push_back({StepKind::Base, "", 0, kBasePoints, kBasePoints, false});
 
-    for (const Rule& rule : kRules) {
-        ScoreStep step{rule.kind, rule.row, 0, rule.amount, 0, false};
+    for (std::size_t index = 0; index < std::size(kRules); ++index) {
+        const Rule& rule = kRules[index];
+        ScoreStep step{rule.kind, kRows[index], 0, rule.amount, 0, false};
         if (rule.kind == StepKind::Flowers) {
             step.count = sheet.flowerCount;
             const auto next = applyFlowers(score.handPoints, rule.amount, sheet.flowerCount);

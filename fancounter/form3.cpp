@@ -2,6 +2,7 @@
 
 #include "fancounter/form3layout.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/formlayout.h"
 #include "toolkit/numbertext.h"
 #include "toolkit/picturebox.h"
 
@@ -49,12 +50,14 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
             const int number = QByteArrayView(entry.name).sliced(5).toInt();
             boxes_[number] = box;
             // A box's caption is its own hidden name; a listener needs the label beside it.
-            box->setAccessibleName(rowCaption(controls.table(), entry));
+            box->setAccessibleName(
+                QString::fromUtf8(rowCaption(controls.table(), entry.kind, entry.number)));
             // stateChanged, not clicked: "CLEAR ALL" clearing a box must recount like a click.
             connect(box, &QCheckBox::stateChanged, this, [this, number] { checkClick(number); });
         }
         if (controls.widget(entry) == hint)
-            hint->setAccessibleDescription(rowCaption(controls.table(), entry));
+            hint->setAccessibleDescription(
+                QString::fromUtf8(rowCaption(controls.table(), entry.kind, entry.number)));
     }
     connect(controls.get<QPushButton>("Command1"), &QPushButton::clicked, this,
             &Form3::command1Click);

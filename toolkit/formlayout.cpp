@@ -92,27 +92,6 @@ FormControls buildControls(QWidget* surface, std::span<const ControlSpec> contro
     return {controls, std::move(widgets)};
 }
 
-const ControlSpec* rowLabel(std::span<const ControlSpec> controls, const ControlSpec& control)
-{
-    const ControlSpec* nearest = nullptr;
-    for (const ControlSpec& entry : controls) {
-        const bool isLabel =
-            entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel;
-        if (!isLabel || entry.top != control.top || entry.left >= control.left || !entry.caption ||
-            !*entry.caption)
-            continue;
-        if (!nearest || entry.left > nearest->left)
-            nearest = &entry;
-    }
-    return nearest;
-}
-
-QString rowCaption(std::span<const ControlSpec> controls, const ControlSpec& control)
-{
-    const ControlSpec* label = rowLabel(controls, control);
-    return label ? QString::fromUtf8(label->caption) : QString();
-}
-
 LineControl::LineControl(QPoint from, QPoint to, QWidget* parent)
     : QWidget(parent), from_(from), to_(to)
 {

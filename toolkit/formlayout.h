@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QRect>
+#include "toolkit/controlspec.h"
+
 #include <QWidget>
 
 #include <span>
@@ -8,32 +9,6 @@
 #include <vector>
 
 namespace mjcalc {
-
-// Forms are drawn in twips, 1/1440 inch; at 96 dots per inch that is 15 to a pixel.
-[[nodiscard]] constexpr int twipsToPixels(int twips)
-{
-    return twips / 15;
-}
-[[nodiscard]] constexpr QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-enum class ControlKind { Label, BoldLabel, CheckBox, Button, TextBox, Line, Picture };
-
-// One control of a form, as the form's drawing gives it. A check box's caption is its own name,
-// which its small size hides, so only the box shows. For a Line the four numbers are the two end
-// points, x1, y1, x2, y2.
-struct ControlSpec {
-    ControlKind kind;
-    const char* name;
-    const char* caption;
-    int left;
-    int top;
-    int width;
-    int height;
-    int tabIndex = 0; // 1 first; 0 for controls that take no focus
-};
 
 // The controls a form's table created, each found through its entry rather than by a search
 // of the surface's children.
@@ -70,13 +45,6 @@ private:
 // Creates the controls on the surface at their fixed places, named after the table, in the tab
 // order the table gives, in the surface's font.
 [[nodiscard]] FormControls buildControls(QWidget* surface, std::span<const ControlSpec> controls);
-
-// The label that names a control: the nearest one to its left on its line with a caption; none
-// when there is no such label.
-[[nodiscard]] const ControlSpec* rowLabel(std::span<const ControlSpec> controls,
-                                          const ControlSpec& control);
-// That label's caption, or an empty text.
-[[nodiscard]] QString rowCaption(std::span<const ControlSpec> controls, const ControlSpec& control);
 
 // A straight line between two points of the form, in the text colour.
 class LineControl final : public QWidget {
