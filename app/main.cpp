@@ -5,19 +5,32 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 // Without a display Qt aborts with a page of plugin errors; one plain sentence serves better.
-bool displayAvailable()
+// Qt's own -platform option picks the platform as QT_QPA_PLATFORM does, and -display names the X
+// display as DISPLAY does; the program reads no options of its own.
+bool displayAvailable(int argc, char* argv[])
 {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     const auto isSet = [](const char* name) {
         const char* value = std::getenv(name);
         return value && *value;
     };
-    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
+    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
+        return true;
+    // Qt reads these with one dash or two, each followed by its value as the next argument.
+    for (int i = 1; i + 1 < argc; ++i) {
+        const char* option = argv[i][0] == '-' && argv[i][1] == '-' ? argv[i] + 1 : argv[i];
+        if (std::strcmp(option, "-platform") == 0 || std::strcmp(option, "-display") == 0)
+            return true;
+    }
+    return false;
 #else
+    (void)argc;
+    (void)argv;
     return true;
 #endif
 }
@@ -26,7 +39,7 @@ bool displayAvailable()
 
 int main(int argc, char* argv[])
 {
-    if (!displayAvailable()) {
+    if (!displayAvailable(argc, argv)) {
         std::fputs("MJ Calculator needs a display to show its window, and none is set "
                    "(DISPLAY or WAYLAND_DISPLAY).\n",
                    stderr);
