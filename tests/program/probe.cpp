@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -54,10 +56,20 @@ int imagePlugins()
     return int(plugins.size());
 }
 
+// Reports once every shown window is on screen: at once on the offscreen platform, and on a
+// display server once it has mapped the window.
 void probe()
 {
-    QTimer::singleShot(0, qApp, [] {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        if (std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+                return window->isVisible() && !window->windowHandle()->isExposed();
+            }))
+            return;
+        poll->stop();
         say(QStringLiteral("name %1 %2").arg(qApp->applicationName(), qApp->applicationVersion()));
+        say(QStringLiteral("platform %1").arg(QGuiApplication::platformName()));
         QStringList sizes;
         for (const QSize& size : QApplication::windowIcon().availableSizes())
             sizes << QString::number(size.width());
@@ -75,6 +87,7 @@ void probe()
         }
         QApplication::closeAllWindows();
     });
+    poll->start(10);
 }
 
 } // namespace
