@@ -136,7 +136,8 @@ fuzz:
 	  -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(FUZZ_DIR)/ corpus
 
 # The release tarball, mjcalc-<version>.tar.xz in $(DIST_DIR)/: the files git tracks at the
-# current commit, and only those. The same commit gives the same bytes: git archive stamps every
+# current commit, and only those, but for debian/ (.gitattributes), which a Debian source package
+# carries apart from the upstream tarball. The same commit gives the same bytes: git archive stamps every
 # file with the commit's time, its settings that could change the contents are fixed here, and xz
 # packs on one thread with fixed settings. Changes not yet committed are not in it.
 DIST_DIR          = dist
@@ -159,10 +160,11 @@ dist:
 	@echo "Wrote $(DIST_TARBALL): $$(sha256sum $(DIST_TARBALL) | cut -d' ' -f1)"
 
 # The Debian source and binary packages, built as Debian builds its own (dpkg-buildpackage,
-# debhelper's CMake support) from the release tarball as the original tarball, then checked with
-# lintian, source and binary together: any error or warning fails. The build runs the test suite;
-# DEB_BUILD_OPTIONS=nocheck skips it. dpkg-buildpackage writes its results beside the source
-# folder, so it works inside $(PACKAGE_DIR); the packages and their records then go to $(DIST_DIR)/.
+# debhelper's CMake support) from the release tarball as the original tarball and debian/ of the
+# same commit, then checked with lintian, source and binary together: any error or warning fails.
+# The build runs the test suite; DEB_BUILD_OPTIONS=nocheck skips it. dpkg-buildpackage writes its
+# results beside the source folder, so it works inside $(PACKAGE_DIR); the packages and their
+# records then go to $(DIST_DIR)/.
 PACKAGE_DIR       = build-package
 PACKAGE_PACKAGES  = build-essential debhelper dpkg-dev lintian xz-utils
 PACKAGE_ARCH      = $(shell dpkg --print-architecture)
@@ -179,6 +181,7 @@ package: dist
 	@rm -rf $(PACKAGE_DIR) && mkdir -p $(PACKAGE_DIR)
 	@cp $(DIST_TARBALL) $(PACKAGE_DIR)/mjcalc_$(UPSTREAM_VERSION).orig.tar.xz
 	@tar -xf $(DIST_TARBALL) -C $(PACKAGE_DIR)
+	@git archive --format=tar HEAD debian | tar -xf - -C $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION)
 	@cd $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION) && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
 	  dpkg-buildpackage -us -uc -J$(JOBS) $(if $(PACKAGE_NOCHECK),--build-profiles=nocheck)
 	@rm -f $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)* $(DIST_DIR)/mjcalc-dbgsym_$(PACKAGE_VERSION)_* \
