@@ -14,6 +14,10 @@ deb=${1:-dist/mjcalc_1.00-1_amd64.deb}
 here=$(cd "$(dirname "$0")" && pwd)
 id=org.mjcalc.MJCalculator
 main_title="V! Mah-Jongg Calculator"
+# Debian keeps games' programs in /usr/games, which is on a user's PATH (login.defs), not root's.
+program=/usr/games/mjcalc
+user_path=$(sed -n 's/^ENV_PATH[[:space:]]*PATH=//p' /etc/login.defs 2>/dev/null)
+user_path=${user_path:-/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games}
 export DEBIAN_FRONTEND=noninteractive
 
 status=0
@@ -100,10 +104,10 @@ fi
 expect_file() {
     if [ -f "$1" ]; then pass "$1"; else fail "missing: $1"; fi
 }
-expect_file /usr/bin/mjcalc
-[ -x /usr/bin/mjcalc ] || fail "/usr/bin/mjcalc is not executable"
-[ "$(command -v mjcalc)" = /usr/bin/mjcalc ] && pass "mjcalc is found on PATH" ||
-    fail "mjcalc is not found on PATH as /usr/bin/mjcalc"
+expect_file $program
+[ -x $program ] || fail "$program is not executable"
+[ "$(PATH=$user_path command -v mjcalc)" = $program ] && pass "mjcalc is found on a user's PATH ($user_path)" ||
+    fail "mjcalc is not found on a user's PATH ($user_path) as $program"
 desktop=/usr/share/applications/$id.desktop
 expect_file $desktop
 expect_file /usr/share/metainfo/$id.metainfo.xml
@@ -130,8 +134,8 @@ if command -v man >/dev/null; then
 fi
 
 # --- What the installed program needs of the system ---------------------------------------------
-missing_libs=$(ldd /usr/bin/mjcalc | grep 'not found')
-[ -z "$missing_libs" ] && pass "every shared library of /usr/bin/mjcalc is installed" ||
+missing_libs=$(ldd $program | grep 'not found')
+[ -z "$missing_libs" ] && pass "every shared library of $program is installed" ||
     fail "missing shared libraries: $missing_libs"
 # The newest C library version the program asks for, against the libc6 version the package
 # demands: a lower floor would let the package install where the program cannot start.
@@ -141,21 +145,21 @@ while read -r name; do
     case $name in
     GLIBC_ABI_DT_RELR) v=2.36 ;;
     GLIBC_[0-9]*) v=${name#GLIBC_} ;;
-    *) fail "/usr/bin/mjcalc asks for $name, which this check cannot place in a glibc version"; continue ;;
+    *) fail "$program asks for $name, which this check cannot place in a glibc version"; continue ;;
     esac
     if [ -z "$needed" ] || dpkg --compare-versions "$v" gt "$needed"; then needed=$v; fi
-done < <(readelf -V -W /usr/bin/mjcalc | sed -n 's/.*Name: \(GLIBC_[^ ]*\).*/\1/p' | sort -u)
+done < <(readelf -V -W $program | sed -n 's/.*Name: \(GLIBC_[^ ]*\).*/\1/p' | sort -u)
 floor=$(dpkg-query -W -f='${Depends}' mjcalc | tr ',' '\n' | sed -n 's/^ *libc6 (>= \([^)]*\)).*/\1/p')
 if [ -z "$needed" ] || [ -z "$floor" ]; then
-    fail "no GLIBC_ version found in /usr/bin/mjcalc (${needed:-none}) or no libc6 floor in Depends (${floor:-none})"
+    fail "no GLIBC_ version found in $program (${needed:-none}) or no libc6 floor in Depends (${floor:-none})"
 elif dpkg --compare-versions "$floor" ge "$needed"; then
-    pass "Depends: libc6 (>= $floor) covers GLIBC_$needed, the newest version /usr/bin/mjcalc needs"
+    pass "Depends: libc6 (>= $floor) covers GLIBC_$needed, the newest version $program needs"
 else
-    fail "Depends: libc6 (>= $floor), yet /usr/bin/mjcalc needs GLIBC_$needed"
+    fail "Depends: libc6 (>= $floor), yet $program needs GLIBC_$needed"
 fi
-runpath=$(readelf -d -W /usr/bin/mjcalc | grep -E '\((RUNPATH|RPATH)\)')
-[ -z "$runpath" ] && pass "/usr/bin/mjcalc carries no RUNPATH or RPATH" ||
-    fail "/usr/bin/mjcalc carries $runpath"
+runpath=$(readelf -d -W $program | grep -E '\((RUNPATH|RPATH)\)')
+[ -z "$runpath" ] && pass "$program carries no RUNPATH or RPATH" ||
+    fail "$program carries $runpath"
 
 # --- Running the installed program ---------------------------------------------------------------
 # As a plain user, in a bare environment, as a fresh login would start it: each run gets a home
@@ -168,7 +172,7 @@ if id nobody >/dev/null 2>&1; then
 fi
 private_dir() { mkdir -p "$1" && chown "$owner" "$1" && chmod 700 "$1"; }
 private_dir "$work/home"
-run_env=(env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8)
+run_env=(env -i PATH="$user_path" HOME="$work/home" LANG=C.UTF-8)
 probe_env=(LD_PRELOAD="$work/libprobe.so" MJCALC_PROBE=report)
 # Runs the installed program with the probe: $1 names the run, the rest is variables of its
 # environment, the program and its arguments. Fills $work/$1.out and $work/$1.err, and returns
@@ -208,7 +212,7 @@ await() {
     return 1
 }
 
-"${run_as[@]}" "${run_env[@]}" timeout 20 /usr/bin/mjcalc >"$work/nodisplay.out" 2>&1
+"${run_as[@]}" "${run_env[@]}" timeout 20 mjcalc >"$work/nodisplay.out" 2>&1
 rc=$?
 if [ $rc = 1 ] && grep -q 'needs a display' "$work/nodisplay.out"; then
     pass "without a display, mjcalc says so and exits with status 1"
@@ -218,7 +222,7 @@ else
 fi
 
 # Qt's own option stands in for a display.
-run_probed offscreen /usr/bin/mjcalc -platform offscreen
+run_probed offscreen mjcalc -platform offscreen
 expect_shown offscreen "-platform offscreen, no display" offscreen $?
 
 # --- On an X server -----------------------------------------------------------------------------
@@ -234,7 +238,7 @@ private_dir "$work/runtime"
 run_env+=(DISPLAY="$display")
 
 # The class of the running main window, as docks and task bars read it, against the desktop entry.
-timeout 60 "${run_as[@]}" "${run_env[@]}" XDG_RUNTIME_DIR="$work/runtime" /usr/bin/mjcalc \
+timeout 60 "${run_as[@]}" "${run_env[@]}" XDG_RUNTIME_DIR="$work/runtime" mjcalc \
     >"$work/x11.out" 2>&1 &
 x11_pid=$!
 window=""
@@ -263,7 +267,7 @@ wait $x11_pid 2>/dev/null
 # running. The processes already there are left out of the count.
 bus_processes() { pgrep -u "$owner" -x 'dbus-launch|dbus-daemon' | sort; }
 bus_processes >"$work/buses.before"
-run_probed nobus XDG_RUNTIME_DIR="$work/runtime" /usr/bin/mjcalc
+run_probed nobus XDG_RUNTIME_DIR="$work/runtime" mjcalc
 expect_shown nobus "X11, no session bus" xcb $?
 left=$(find "$work/runtime" -mindepth 1)
 [ -z "$left" ] && pass "X11, no session bus: nothing written in the runtime folder" ||
@@ -300,9 +304,9 @@ for where in variable runtime; do
     done
     if [ $where = variable ]; then
         run_probed "bus-$where" DBUS_SESSION_BUS_ADDRESS="unix:path=$bus_dir/bus" \
-            XDG_RUNTIME_DIR="$work/runtime" /usr/bin/mjcalc
+            XDG_RUNTIME_DIR="$work/runtime" mjcalc
     else
-        run_probed "bus-$where" XDG_RUNTIME_DIR="$bus_dir" /usr/bin/mjcalc
+        run_probed "bus-$where" XDG_RUNTIME_DIR="$bus_dir" mjcalc
     fi
     expect_shown "bus-$where" "X11, session bus in the $where" xcb $?
     sleep 0.5
@@ -321,8 +325,8 @@ private_dir "$work/wayland"
 weston_pid=$!
 started+=("$weston_pid")
 if await "$work/wayland/wayland-mjcalc"; then
-    run_env=(env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8)
-    run_probed wayland XDG_RUNTIME_DIR="$work/wayland" WAYLAND_DISPLAY=wayland-mjcalc /usr/bin/mjcalc
+    run_env=(env -i PATH="$user_path" HOME="$work/home" LANG=C.UTF-8)
+    run_probed wayland XDG_RUNTIME_DIR="$work/wayland" WAYLAND_DISPLAY=wayland-mjcalc mjcalc
     expect_shown wayland "Wayland, no DISPLAY" wayland $?
 else
     cat "$work/weston.log"
