@@ -161,10 +161,11 @@ dist:
 
 # The Debian source and binary packages, built as Debian builds its own (dpkg-buildpackage,
 # debhelper's CMake support) from the release tarball as the original tarball and debian/ of the
-# same commit, then checked with lintian, source and binary together: any error or warning fails.
-# The build runs the test suite; DEB_BUILD_OPTIONS=nocheck skips it. dpkg-buildpackage writes its
-# results beside the source folder, so it works inside $(PACKAGE_DIR); the packages and their
-# records then go to $(DIST_DIR)/.
+# same commit (archived as a tree of its own, which export-ignore does not reach), then checked
+# with lintian, source and binary together: any error or warning fails. The build runs the test
+# suite; DEB_BUILD_OPTIONS=nocheck skips it. dpkg-buildpackage writes its results beside the
+# source folder, so it works inside $(PACKAGE_DIR); the packages and their records then go to
+# $(DIST_DIR)/.
 PACKAGE_DIR       = build-package
 PACKAGE_PACKAGES  = build-essential debhelper dpkg-dev lintian xz-utils
 PACKAGE_ARCH      = $(shell dpkg --print-architecture)
@@ -181,7 +182,7 @@ package: dist
 	@rm -rf $(PACKAGE_DIR) && mkdir -p $(PACKAGE_DIR)
 	@cp $(DIST_TARBALL) $(PACKAGE_DIR)/mjcalc_$(UPSTREAM_VERSION).orig.tar.xz
 	@tar -xf $(DIST_TARBALL) -C $(PACKAGE_DIR)
-	@git archive --format=tar HEAD debian | tar -xf - -C $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION)
+	@git archive --format=tar --prefix=debian/ HEAD:debian | tar -xf - -C $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION)
 	@cd $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION) && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
 	  dpkg-buildpackage -us -uc -J$(JOBS) $(if $(PACKAGE_NOCHECK),--build-profiles=nocheck)
 	@rm -f $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)* $(DIST_DIR)/mjcalc-dbgsym_$(PACKAGE_VERSION)_* \
