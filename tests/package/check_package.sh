@@ -162,8 +162,8 @@ runpath=$(readelf -d -W $program | grep -E '\((RUNPATH|RPATH)\)')
     fail "$program carries $runpath"
 
 # --- Running the installed program ---------------------------------------------------------------
-# As a plain user, in a bare environment, as a fresh login would start it: each run gets a home
-# folder of its own, empty, to see whether anything lands in it.
+# As a plain user, in a bare environment, as a fresh login would start it: each probed run gets a
+# home folder of its own, empty, to see whether anything lands in it.
 run_as=()
 owner=root
 if id nobody >/dev/null 2>&1; then
@@ -172,7 +172,7 @@ if id nobody >/dev/null 2>&1; then
 fi
 private_dir() { mkdir -p "$1" && chown "$owner" "$1" && chmod 700 "$1"; }
 private_dir "$work/home"
-run_env=(env -i PATH="$user_path" HOME="$work/home" LANG=C.UTF-8)
+run_env=(env -i PATH="$user_path" LANG=C.UTF-8)
 probe_env=(LD_PRELOAD="$work/libprobe.so" MJCALC_PROBE=report)
 # Runs the installed program with the probe: $1 names the run, the rest is variables of its
 # environment, the program and its arguments. Fills $work/$1.out and $work/$1.err, and returns
@@ -180,7 +180,9 @@ probe_env=(LD_PRELOAD="$work/libprobe.so" MJCALC_PROBE=report)
 run_probed() {
     local name=$1
     shift
-    timeout 60 "${run_as[@]}" "${run_env[@]}" "${probe_env[@]}" "$@" >"$work/$name.out" 2>"$work/$name.err"
+    private_dir "$work/home-$name"
+    timeout 60 "${run_as[@]}" "${run_env[@]}" HOME="$work/home-$name" "${probe_env[@]}" "$@" \
+        >"$work/$name.out" 2>"$work/$name.err"
 }
 # Checks that the probed run $1 showed the main window on the platform $3, wrote nothing in the
 # home folder and ended with status $4 = 0; $2 says which run it was.
@@ -199,7 +201,7 @@ expect_shown() {
         fail "$what: mjcalc exited with status $rc once its windows were closed (124: still running after 60 s)"
     fi
     local left
-    left=$(find "$work/home" -mindepth 1)
+    left=$(find "$work/home-$name" -mindepth 1)
     [ -z "$left" ] && pass "$what: nothing written in the home folder" ||
         fail "$what: mjcalc wrote $(echo "$left" | tr '\n' ' ')"
 }
@@ -212,7 +214,7 @@ await() {
     return 1
 }
 
-"${run_as[@]}" "${run_env[@]}" timeout 20 mjcalc >"$work/nodisplay.out" 2>&1
+"${run_as[@]}" "${run_env[@]}" HOME="$work/home" timeout 20 mjcalc >"$work/nodisplay.out" 2>&1
 rc=$?
 if [ $rc = 1 ] && grep -q 'needs a display' "$work/nodisplay.out"; then
     pass "without a display, mjcalc says so and exits with status 1"
@@ -237,8 +239,32 @@ display=:$(head -n1 "$work/xvfb.display")
 private_dir "$work/runtime"
 run_env+=(DISPLAY="$display")
 
+# With no session bus known, as on a plain window manager or a remote X session, libdbus would
+# launch one for the X display; that writes under ~/.dbus and leaves dbus-launch and dbus-daemon
+# running. The processes already there are left out of the count. This run comes first on the X
+# server: a bus launched for it by an earlier run would be found again, and nothing new launched.
+bus_processes() { { pgrep -u "$owner" -x dbus-launch; pgrep -u "$owner" -x dbus-daemon; } | sort; }
+bus_processes >"$work/buses.before"
+private_dir "$work/runtime-nobus"
+run_probed nobus XDG_RUNTIME_DIR="$work/runtime-nobus" mjcalc
+expect_shown nobus "X11, no session bus" xcb $?
+left=$(find "$work/runtime-nobus" -mindepth 1)
+[ -z "$left" ] && pass "X11, no session bus: nothing written in the runtime folder" ||
+    fail "X11, no session bus: mjcalc wrote $(echo "$left" | tr '\n' ' ')"
+bus_processes >"$work/buses.after"
+launched=$(comm -13 "$work/buses.before" "$work/buses.after")
+if [ -z "$launched" ]; then
+    pass "X11, no session bus: no dbus-launch or dbus-daemon left running"
+else
+    # shellcheck disable=SC2086 # one process id a word
+    ps -o pid,args -p "$(echo $launched | tr ' ' ,)"
+    fail "X11, no session bus: mjcalc left bus processes running"
+    # shellcheck disable=SC2086
+    kill -KILL $launched 2>/dev/null
+fi
+
 # The class of the running main window, as docks and task bars read it, against the desktop entry.
-timeout 60 "${run_as[@]}" "${run_env[@]}" XDG_RUNTIME_DIR="$work/runtime" mjcalc \
+timeout 60 "${run_as[@]}" "${run_env[@]}" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" mjcalc \
     >"$work/x11.out" 2>&1 &
 x11_pid=$!
 window=""
@@ -261,28 +287,6 @@ else
 fi
 kill $x11_pid 2>/dev/null
 wait $x11_pid 2>/dev/null
-
-# With no session bus known, as on a plain window manager or a remote X session, libdbus would
-# launch one for the X display; that writes under ~/.dbus and leaves dbus-launch and dbus-daemon
-# running. The processes already there are left out of the count.
-bus_processes() { pgrep -u "$owner" -x 'dbus-launch|dbus-daemon' | sort; }
-bus_processes >"$work/buses.before"
-run_probed nobus XDG_RUNTIME_DIR="$work/runtime" mjcalc
-expect_shown nobus "X11, no session bus" xcb $?
-left=$(find "$work/runtime" -mindepth 1)
-[ -z "$left" ] && pass "X11, no session bus: nothing written in the runtime folder" ||
-    fail "X11, no session bus: mjcalc wrote $(echo "$left" | tr '\n' ' ')"
-bus_processes >"$work/buses.after"
-launched=$(comm -13 "$work/buses.before" "$work/buses.after")
-if [ -z "$launched" ]; then
-    pass "X11, no session bus: no dbus-launch or dbus-daemon left running"
-else
-    # shellcheck disable=SC2086 # one process id a word
-    ps -o pid,args -p "$(echo $launched | tr ' ' ,)"
-    fail "X11, no session bus: mjcalc left bus processes running"
-    # shellcheck disable=SC2086
-    kill -KILL $launched 2>/dev/null
-fi
 
 # A session that has a bus keeps it: named in DBUS_SESSION_BUS_ADDRESS, or at its usual place in
 # the runtime folder. Qt asks it for the accessibility bus (org.a11y.Bus), which screen readers
@@ -325,7 +329,7 @@ private_dir "$work/wayland"
 weston_pid=$!
 started+=("$weston_pid")
 if await "$work/wayland/wayland-mjcalc"; then
-    run_env=(env -i PATH="$user_path" HOME="$work/home" LANG=C.UTF-8)
+    run_env=(env -i PATH="$user_path" LANG=C.UTF-8)
     run_probed wayland XDG_RUNTIME_DIR="$work/wayland" WAYLAND_DISPLAY=wayland-mjcalc mjcalc
     expect_shown wayland "Wayland, no DISPLAY" wayland $?
 else
