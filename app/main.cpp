@@ -6,6 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -35,6 +40,26 @@ bool displayAvailable(int argc, char* argv[])
 #endif
 }
 
+// Qt asks the session bus for the accessibility bus at start. With no session bus known, libdbus
+// would launch one for the X display (dbus-launch), which writes under ~/.dbus and keeps running
+// after the program has ended; this program writes no files and leaves nothing behind. A session
+// that has a bus, named in DBUS_SESSION_BUS_ADDRESS or at its usual place in the runtime folder,
+// keeps it, so that screen readers work as before.
+void refuseSessionBusLaunch()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+        struct stat bus {};
+        const std::string path = std::string(runtime) + "/bus";
+        if (stat(path.c_str(), &bus) == 0 && S_ISSOCK(bus.st_mode))
+            return;
+    }
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -45,6 +70,7 @@ int main(int argc, char* argv[])
                    stderr);
         return EXIT_FAILURE;
     }
+    refuseSessionBusLaunch();
     QApplication application(argc, argv);
     mjcalc::describeApplication(application);
 

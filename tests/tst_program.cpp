@@ -20,8 +20,9 @@ private slots:
                            "(DISPLAY or WAYLAND_DISPLAY)."};
         QTest::newRow("starts with the sheet, ends with its last window")
             << "report" << 0
-            << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64", "image plugins 0",
-                           "font Liberation Sans 11px", "window Form1 V! Mah-Jongg Calculator"};
+            << QStringList{"name mjcalc 1.00",      "icon 16 24 32 48 64",
+                           "image plugins 0",       "font Liberation Sans 11px",
+                           "session bus disabled:", "window Form1 V! Mah-Jongg Calculator"};
         QTest::newRow("a custom colour lasts for the run only")
             << "custom colour" << 0 << QStringList{"custom colour #0c2238"};
     }
@@ -32,7 +33,8 @@ private slots:
         QTemporaryDir home;
         QTemporaryDir runtime;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
             environment.remove(name);
         for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
             environment.insert(name, home.path());

@@ -70,6 +70,7 @@ void probe()
         poll->stop();
         say(QStringLiteral("name %1 %2").arg(qApp->applicationName(), qApp->applicationVersion()));
         say(QStringLiteral("platform %1").arg(QGuiApplication::platformName()));
+        say(QStringLiteral("session bus %1").arg(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")));
         QStringList sizes;
         for (const QSize& size : QApplication::windowIcon().availableSizes())
             sizes << QString::number(size.width());
