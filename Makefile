@@ -15,7 +15,7 @@ PREFIX        ?= /usr/local
 WARNINGS_AS_ERRORS ?= ON
 CONFIGURE = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMJCALC_WARNINGS_AS_ERRORS=$(WARNINGS_AS_ERRORS)
 
-.PHONY: run test build configure program deps clean tiles install screenshots bench references
+.PHONY: run test build configure program deps wayland-deps clean tiles install screenshots bench references
 
 # Installs what is missing; as another user, prints the one line to run and stops.
 define ensure_packages
@@ -40,6 +40,11 @@ endef
 deps:
 	$(call ensure_packages,$(BUILD_PACKAGES) $(RUN_PACKAGES))
 
+# Qt's Wayland platform plugin is a package of its own; without it, on a Wayland desktop that has
+# no X server beside it, the program cannot start at all.
+wayland-deps:
+	$(call ensure_packages,qt6-wayland)
+
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) $(CONFIGURE) >/dev/null
 
@@ -58,6 +63,7 @@ run:
 	  echo "Run it from a desktop session, or on a machine without a screen with: xvfb-run make run"; \
 	  exit 1; \
 	fi
+	@if [ -n "$$WAYLAND_DISPLAY" ]; then $(MAKE) --no-print-directory wayland-deps; fi
 	@$(MAKE) --no-print-directory program
 	@$(BUILD_DIR)/app/mjcalc
 
@@ -129,32 +135,63 @@ fuzz:
 	@cd $(FUZZ_DIR) && $(SANITIZE_ENV) ./fuzz/fuzz_conversions -max_total_time=$(FUZZ_SECONDS) \
 	  -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(FUZZ_DIR)/ corpus
 
-# The Debian package, built as Debian builds its own (dpkg-buildpackage, debhelper's CMake
-# support), then checked with lintian: any error or warning fails. dpkg-buildpackage writes its
-# results beside the source folder, so it works on a copy inside $(PACKAGE_DIR) and nothing lands
-# next to the checkout; the package and its records are then moved to $(DIST_DIR)/.
-PACKAGE_DIR       = build-package
+# The release tarball, mjcalc-<version>.tar.xz in $(DIST_DIR)/: the files git tracks at the
+# current commit, and only those, but for debian/ (.gitattributes), which a Debian source package
+# carries apart from the upstream tarball. The same commit gives the same bytes: git archive stamps every
+# file with the commit's time, its settings that could change the contents are fixed here, and xz
+# packs on one thread with fixed settings. Changes not yet committed are not in it.
 DIST_DIR          = dist
-PACKAGE_PACKAGES  = build-essential debhelper dpkg-dev lintian
 PACKAGE_VERSION   = $(shell sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p' debian/changelog)
+UPSTREAM_VERSION  = $(shell echo '$(PACKAGE_VERSION)' | sed 's/-[^-]*$$//')
+DIST_TARBALL      = $(DIST_DIR)/mjcalc-$(UPSTREAM_VERSION).tar.xz
+
+.PHONY: dist
+
+dist:
+	@command -v git >/dev/null && git rev-parse --git-dir >/dev/null 2>&1 || \
+	  { echo "make dist: the tarball is made from git's record, and this is no git checkout"; exit 1; }
+	@git diff --quiet HEAD -- 2>/dev/null || \
+	  echo "make dist: the changes not yet committed are left out; the tarball holds commit $$(git rev-parse --short HEAD)"
+	@mkdir -p $(DIST_DIR)
+	@git -c tar.umask=0022 -c core.autocrlf=false -c core.eol=lf \
+	  archive --format=tar --prefix=mjcalc-$(UPSTREAM_VERSION)/ HEAD \
+	  | xz --format=xz --check=crc64 -6 --threads=1 >$(DIST_TARBALL).part
+	@mv $(DIST_TARBALL).part $(DIST_TARBALL)
+	@echo "Wrote $(DIST_TARBALL): $$(sha256sum $(DIST_TARBALL) | cut -d' ' -f1)"
+
+# The Debian source and binary packages, built as Debian builds its own (dpkg-buildpackage,
+# debhelper's CMake support) from the release tarball as the original tarball and debian/ of the
+# same commit (archived as a tree of its own, which export-ignore does not reach), then checked
+# with lintian, source and binary together: any error or warning fails. The build runs the test
+# suite; DEB_BUILD_OPTIONS=nocheck skips it. dpkg-buildpackage writes its results beside the
+# source folder, so it works inside $(PACKAGE_DIR); the packages and their records then go to
+# $(DIST_DIR)/.
+PACKAGE_DIR       = build-package
+PACKAGE_PACKAGES  = build-essential debhelper dpkg-dev lintian xz-utils
 PACKAGE_ARCH      = $(shell dpkg --print-architecture)
 PACKAGE_DEB       = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).deb
+PACKAGE_CHANGES   = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).changes
+# What the test suite needs at build time: debian/control lists it with the nocheck profile.
+PACKAGE_NOCHECK   = $(filter nocheck,$(DEB_BUILD_OPTIONS))
+PACKAGE_TEST_DEPS = $(if $(PACKAGE_NOCHECK),,$(TEST_PACKAGES) fonts-liberation2 fonts-dejavu-core)
 
 .PHONY: package package-check
 
-package:
-	$(call ensure_packages,$(BUILD_PACKAGES) $(PACKAGE_PACKAGES))
-	@rm -rf $(PACKAGE_DIR) && mkdir -p $(PACKAGE_DIR)/mjcalc $(DIST_DIR)
-	@find . -mindepth 1 -maxdepth 1 ! -name .git ! -name '.cache' ! -name 'build*' \
-	  ! -name 'obj-*' ! -name $(DIST_DIR) -exec cp -a {} $(PACKAGE_DIR)/mjcalc/ \;
-	@cd $(PACKAGE_DIR)/mjcalc && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
-	  dpkg-buildpackage -us -uc -b -J$(JOBS)
-	@rm -f $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_* $(DIST_DIR)/mjcalc-dbgsym_$(PACKAGE_VERSION)_*
-	@for f in $(PACKAGE_DIR)/mjcalc_$(PACKAGE_VERSION)_* $(PACKAGE_DIR)/mjcalc-dbgsym_$(PACKAGE_VERSION)_*; do \
-	  if [ -e "$$f" ]; then mv "$$f" $(DIST_DIR)/; fi; \
+package: dist
+	$(call ensure_packages,$(BUILD_PACKAGES) $(PACKAGE_PACKAGES) $(PACKAGE_TEST_DEPS))
+	@rm -rf $(PACKAGE_DIR) && mkdir -p $(PACKAGE_DIR)
+	@cp $(DIST_TARBALL) $(PACKAGE_DIR)/mjcalc_$(UPSTREAM_VERSION).orig.tar.xz
+	@tar -xf $(DIST_TARBALL) -C $(PACKAGE_DIR)
+	@git archive --format=tar --prefix=debian/ HEAD:debian | tar -xf - -C $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION)
+	@cd $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION) && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
+	  dpkg-buildpackage -us -uc -J$(JOBS) $(if $(PACKAGE_NOCHECK),--build-profiles=nocheck)
+	@rm -f $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)* $(DIST_DIR)/mjcalc-dbgsym_$(PACKAGE_VERSION)_* \
+	  $(DIST_DIR)/mjcalc_$(UPSTREAM_VERSION).orig.tar.xz
+	@for f in $(PACKAGE_DIR)/mjcalc_* $(PACKAGE_DIR)/mjcalc-dbgsym_*; do \
+	  if [ -f "$$f" ]; then mv "$$f" $(DIST_DIR)/; fi; \
 	done
-	lintian --fail-on error,warning --display-info $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).changes
-	@echo "Built $(PACKAGE_DEB)"
+	lintian --fail-on error,warning --display-info $(PACKAGE_CHANGES)
+	@echo "Built $(PACKAGE_DEB) and the source package $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION).dsc"
 
 # Installs the package built by `make package` with apt, runs the installed program, and removes
 # it again; as root, on a machine where losing an installed mjcalc does not matter.

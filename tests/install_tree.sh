@@ -13,6 +13,10 @@ for tool in desktop-file-validate appstreamcli; do
     fi
 done
 
+# bin/ unless the build chose another folder for programs (Debian's package puts it in games/).
+bindir=$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
+bindir=${bindir:-bin}
+
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/mjcalc-install.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
@@ -21,8 +25,8 @@ status=0
 expect() {
     if [ -f "$prefix/$1" ]; then echo "ok: $1"; else echo "MISSING: $1"; status=1; fi
 }
-expect bin/mjcalc
-[ -x "$prefix/bin/mjcalc" ] || { echo "NOT EXECUTABLE: bin/mjcalc"; status=1; }
+expect "$bindir/mjcalc"
+[ -x "$prefix/$bindir/mjcalc" ] || { echo "NOT EXECUTABLE: $bindir/mjcalc"; status=1; }
 expect share/applications/$id.desktop
 expect share/metainfo/$id.metainfo.xml
 expect share/man/man1/mjcalc.1

@@ -7,7 +7,9 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -38,10 +40,21 @@ void addCustomColour(QWidget* form1)
     say(QStringLiteral("custom colour %1").arg(QColor(QColorDialog::customColor(0)).name()));
 }
 
+// Reports once every shown window is on screen: at once on the offscreen platform, and on a
+// display server once it has mapped the window.
 void probe()
 {
-    QTimer::singleShot(0, qApp, [] {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        if (std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+                return window->isVisible() && !window->windowHandle()->isExposed();
+            }))
+            return;
+        poll->stop();
         say(QStringLiteral("name %1 %2").arg(qApp->applicationName(), qApp->applicationVersion()));
+        say(QStringLiteral("platform %1").arg(QGuiApplication::platformName()));
+        say(QStringLiteral("session bus %1").arg(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")));
         QStringList sizes;
         for (const QSize& size : QApplication::windowIcon().availableSizes())
             sizes << QString::number(size.width());
@@ -59,6 +72,7 @@ void probe()
         }
         QApplication::closeAllWindows();
     });
+    poll->start(10);
 }
 
 } // namespace
