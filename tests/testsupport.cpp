@@ -4,8 +4,10 @@
 #include "toolkit/programstyle.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QToolTip>
 
 namespace mjcalc::test {
@@ -47,6 +49,30 @@ QString hoverToolTip(QWidget* control)
     const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
     hideTips();
     return shown;
+}
+
+void play(QWidget* window, const QString& moves)
+{
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (const QString& move : moves.split(u' ', Qt::SkipEmptyParts)) {
+        QWidget* focus = QApplication::focusWidget();
+        const QKeyCombination key = QKeySequence(move.mid(1))[0];
+        if (move.startsWith(u'>')) {
+            QTest::keyClicks(focus, move.mid(1));
+        } else if (move.startsWith(u'!')) {
+            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+        } else if (move.startsWith(u'@')) { // the menu waits for a choice, made once it shows
+            QTimer::singleShot(0, window, [] {
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+            });
+            QWidget* control = find<QWidget>(window, move.mid(1));
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, control->mapToGlobal(QPoint()));
+            QApplication::sendEvent(control, &menu);
+        } else {
+            click(window, move == "+" ? "Command5" : move == "--" ? "Command4" : move);
+        }
+    }
 }
 
 } // namespace mjcalc::test

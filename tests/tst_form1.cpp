@@ -43,17 +43,6 @@ class TestForm1 : public QObject {
     QString shown(const char* label) const { return test::find<QLabel>(form(), label)->text(); }
     QPalette pal(const char* name) const { return test::find<QWidget>(form(), name)->palette(); }
     void choose(const char* item) { test::find<QAction>(form(), item)->trigger(); }
-    // A control's name or a flower button's caption clicks it; ">keys" types where the focus is.
-    void play(const QString& moves)
-    {
-        QVERIFY(QTest::qWaitForWindowActive(form()));
-        for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
-            if (!move.startsWith('>'))
-                test::click(form(), move == "+" ? "Command5" : move == "--" ? "Command4" : move);
-            else if (QWidget* typing = QApplication::focusWidget())
-                QTest::keyClicks(typing, move.mid(1));
-        }
-    }
 
 private slots:
     void init() { session_ = std::make_unique<test::Session>(); }
@@ -97,7 +86,7 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(QStringList, said);
         QFETCH(int, icon);
-        play(moves);
+        test::play(form(), moves);
         QTEST(test::find<QLineEdit>(form(), "Text1")->text(), "box");
         QTEST(QString::number(session_->state.points.TableLimit), "limit");
         QTEST(shown("Label36") + '|' + shown("Label37") + '|' + shown("Label38"), "shown");
@@ -130,7 +119,7 @@ private slots:
             choose(item);
         QCOMPARE(session_->dialogs.preselectedColours,
                  (QList<QColor>{Qt::black, Qt::black, Qt::black, red, red, teal}));
-        play(QStringLiteral("Command6 Command7"));
+        test::play(form(), QStringLiteral("Command6 Command7"));
         QCOMPARE(pal("Label1").windowText().color(), red);
         QCOMPARE(pal("Label1").window().color(), teal);
         QCOMPARE(test::find<QWidget>(form(), "Form1Sheet")->grab().toImage().pixelColor(450, 45),
