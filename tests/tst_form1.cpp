@@ -68,6 +68,7 @@ private slots:
         row("negative", ">-5", "-5", 0, "||", {kTypo, kTypo}, kWarning);
         row("more than eight", ">500" + QString(" +").repeated(9), "500", 500, " 8| 208| 52");
         row("fewer than none", ">500 + -- -- +", "500", 500, " 1| 96| 24");
+        row("Return, Enter", ">500 + !Return !Enter Check38 !Return", "500", 500, " 3| 160| 40");
         row("hint, honor pongs", "Command1", "", 0, "||", {kHonorHint}, kWarning);
         row("hint, honor kongs", "Command2", "", 0, "||", {kHonorHint}, kWarning);
         row("hint, worthless", "Command3", "", 0, "||", {kWorthlessHint}, kWarning);

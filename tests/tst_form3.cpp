@@ -41,8 +41,9 @@ private slots:
         QTest::addColumn<int>("fans");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<Said>("said");
-        QTest::newRow("dragons and pure") << "Picture13 Picture14 Picture15 Check4" << 10
-                                          << "Picture13 Picture14 Picture15 Check4" << Said{};
+        QTest::newRow("dragons, pure, Return")
+            << "Picture13 Picture14 Picture15 !Return Picture15 Check4" << 10
+            << "Picture13 Picture14 Picture15 Check4" << Said{};
         QTest::newRow("a wind clears its row")
             << "Picture5 Picture6 Picture3" << 1 << "Picture3 Picture6" << Said{};
         QTest::newRow("maximum hands announced, not counted")
@@ -66,7 +67,7 @@ private slots:
             else if (name.endsWith("Menu"))
                 choose(name);
             else
-                test::click(board(), name);
+                test::play(board(), name);
         }
         QFETCH(int, fans);
         QCOMPARE(total()->text(), " " + QString::number(fans));
