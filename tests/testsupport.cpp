@@ -61,6 +61,15 @@ void play(QWidget* window, const QString& moves)
             QTest::keyClicks(focus, move.mid(1));
         } else if (move.startsWith(u'!')) {
             QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+        } else if (move.startsWith(u'~')) { // repeats: up and down at once, X11 often unmarked
+            static quint64 moment = 0;
+            for (int i = 0; i < 8; ++i) {
+                QKeyEvent event(i % 2 ? QEvent::KeyRelease : QEvent::KeyPress, key.key(),
+                                key.keyboardModifiers(), move == "~Space" ? " " : "",
+                                i == 1 || i == 2);
+                event.setTimestamp(moment += i % 2 || i == 0);
+                QApplication::sendEvent(window->windowHandle(), &event);
+            }
         } else if (move.startsWith(u'@')) { // the menu waits for a choice, made once it shows
             QTimer::singleShot(0, window, [] {
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);

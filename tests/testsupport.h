@@ -63,7 +63,7 @@ void click(QWidget* window, const QString& name);
 QString hoverToolTip(QWidget* control);
 
 // A player's moves: a control's name clicks it ("+", "--" the flower buttons), ">keys" types,
-// "!Ctrl+C" is a keystroke, "@Label37" picks the control's first context menu item.
+// "!Ctrl+C" is a keystroke, "~Space" a held key, "@Label37" the control's first context menu item.
 void play(QWidget* window, const QString& moves);
 
 } // namespace mjcalc::test

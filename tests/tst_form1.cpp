@@ -64,13 +64,14 @@ private slots:
         row("zero keeps the result", ">500 Check38 Text1 >\b\b\b0 Check39", "0", 0, "| 20| 28");
         row("too high", ">70000", " 65536", 65536, "| 80| 20", {kTooHigh}, kError);
         row("typo", ">a", "a", 0, "||", {kTypo}, kWarning);
+        row("held Space after a typo", ">a ~Space", "a ", 0, "||", {kTypo, kTypo}, kWarning);
         row("typo after a limit", ">12x", "12x", 12, "| 48| 20", {kTypo}, kWarning);
         row("negative", ">-5", "-5", 0, "||", {kTypo, kTypo}, kWarning);
         row("more than eight", ">500" + QString(" +").repeated(9), "500", 500, " 8| 208| 52");
         row("fewer than none", ">500 + -- -- +", "500", 500, " 1| 96| 24");
         row("Return, Enter", ">500 + !Return !Enter Check38 !Return", "500", 500, " 3| 160| 40");
         row("hint, honor pongs", "Command1", "", 0, "||", {kHonorHint}, kWarning);
-        row("hint, honor kongs", "Command2", "", 0, "||", {kHonorHint}, kWarning);
+        row("hint, Return", "Command2 ~Return", "", 0, "||", {kHonorHint, kHonorHint}, kWarning);
         row("hint, worthless", "Command3", "", 0, "||", {kWorthlessHint}, kWarning);
         row("huge", ">32768 " + kHuge, "32768", 32768, "| 131072| 1073741824");
         row("overflow from a box", ">65536 " + kHuge, "65536", 65536, "||", {kTooLarge}, kError);

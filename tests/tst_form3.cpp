@@ -49,6 +49,8 @@ private slots:
         QTest::newRow("maximum hands announced, not counted")
             << "Check4 Check6 Check7" << 7 << "Check4 Check6 Check7" << Said{kMaxedOut, kMaxedOut};
         QTest::newRow("hint") << "Command2" << 1 << "" << Said{kSelfPick};
+        QTest::newRow("held Space")
+            << "Check6 Check6 ~Space" << 1 << "Check6" << Said{kMaxedOut, kMaxedOut};
         QTest::newRow("clear all keeps the table box")
             << "Picture1 Picture9 Picture16 Check1 Check6 Check10 Check11 Command1" << 0
             << "Check11" << Said{kMaxedOut};
