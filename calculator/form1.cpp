@@ -3,6 +3,7 @@
 #include "calculator/form1layout.h"
 #include "calculator/handbreakdown.h"
 #include "calculator/tablelimit.h"
+#include "toolkit/copyresult.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/formlayout.h"
 #include "toolkit/numbertext.h"
@@ -31,6 +32,9 @@ const QString kHonorHint = QStringLiteral(
     "dragon/seat or prevailing wind (on the right side)!");
 const QString kWorthlessHint =
     QStringLiteral("This does not aply when you have a pair of dragons or prevailing/seat winds !");
+// What the two result labels say while they show no figure.
+const QString kNothingCounted =
+    QStringLiteral("Your hand is worth: not counted, V! Points: not counted");
 
 BoxValue boxValue(const QCheckBox* box)
 {
@@ -92,6 +96,7 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
             &Form1::command7Click);
 
     describeForScreenReaders(controls);
+    offerResultCopy(this, {payoutLabel_, pointsLabel_}, [this] { return resultText(); });
     // Explicitly: left to itself a window is never shown wider than two thirds of the screen.
     resize(sizeHint());
     text1_->setFocus();
@@ -142,17 +147,26 @@ bool Form1::eastTicked() const
     return boxValue(boxes_[kEastBox]) == BoxValue::Ticked;
 }
 
-QString Form1::breakdown() const
+Breakdown Form1::breakdown() const
 {
-    return toolTipTable(describeHand(score_, state_.TableLimit, eastTicked()));
+    return describeHand(score_, state_.TableLimit, eastTicked());
 }
 
-void Form1::showResults(const QString& payout, const QString& points, const QString& breakdown)
+void Form1::showResults(const QString& payout, const QString& points, const Breakdown& breakdown)
 {
     payoutLabel_->setText(payout);
     pointsLabel_->setText(points);
-    payoutLabel_->setToolTip(breakdown);
-    pointsLabel_->setToolTip(breakdown);
+    shown_ = breakdown;
+    const QString toolTip = breakdown.isEmpty() ? QString() : toolTipTable(breakdown);
+    payoutLabel_->setToolTip(toolTip);
+    pointsLabel_->setToolTip(toolTip);
+}
+
+QString Form1::resultText() const
+{
+    // What the labels show, not a new count: with the counting paused (no limit, or 0) they keep
+    // the last result, and recounting could raise a message.
+    return shown_.isEmpty() ? kNothingCounted : plainText(shown_);
 }
 
 HandSheet Form1::readSheet() const

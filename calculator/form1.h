@@ -2,6 +2,7 @@
 
 #include "calculator/pointsstate.h"
 #include "calculator/scoring.h"
+#include "toolkit/breakdown.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -46,10 +47,11 @@ private:
 
     // Reads the sheet and scores it into HandPoints; false when the count overflowed.
     [[nodiscard]] bool puntentellen();
-    void showResults(const QString& payout, const QString& points, const QString& breakdown);
+    void showResults(const QString& payout, const QString& points, const Breakdown& breakdown);
     void eastofniet(std::int64_t& amount) const;
     [[nodiscard]] bool eastTicked() const;
-    [[nodiscard]] QString breakdown() const;
+    [[nodiscard]] Breakdown breakdown() const;
+    [[nodiscard]] QString resultText() const;
     [[nodiscard]] HandSheet readSheet() const;
     void showFlowerCount();
     void reportOverflow();
@@ -63,6 +65,7 @@ private:
     QLabel* payoutLabel_ = nullptr; // Label37
     QLabel* pointsLabel_ = nullptr; // Label38
     HandScore score_;               // the last count, kept for its breakdown
+    Breakdown shown_;               // how the figures on screen came about
     std::array<QCheckBox*, kHighestBox + 1> boxes_{};
     QList<QLabel*> labels_;
 };

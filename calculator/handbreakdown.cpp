@@ -47,7 +47,8 @@ QString rowChange(const ScoreStep& step)
         return kTimes + QString::number(factor);
     }
     case StepKind::Limit:
-        return QStringLiteral("= %1").arg(step.amount);
+        // The new points say it all: "= 500", then 500 as the points, would say it twice.
+        break;
     }
     return {};
 }
@@ -64,20 +65,27 @@ Breakdown describeHand(const HandScore& score, std::int32_t tableLimit, bool eas
                               .arg(std::numeric_limits<std::int32_t>::max()),
                           {},
                           {},
-                          true});
+                          LineRole::Shown});
             return lines;
         }
         lines.append({rowItem(step), rowChange(step), numberToText(step.points)});
     }
-    lines.append({QStringLiteral("Your hand is worth"), {}, numberToText(score.handPoints), true});
+    lines.append({QStringLiteral("Your hand is worth"),
+                  {},
+                  numberToText(score.handPoints),
+                  LineRole::Shown});
     const std::int64_t capped = cappedPoints(score.handPoints, tableLimit);
     if (capped != score.handPoints)
-        lines.append({QStringLiteral("Capped at the table limit"), {}, numberToText(capped)});
+        lines.append({QStringLiteral("Capped at the table limit"),
+                      {},
+                      numberToText(capped),
+                      LineRole::Result});
     const int factor = eastFactor(east);
     lines.append({east ? QStringLiteral("East") : QStringLiteral("Not East"),
                   kTimes + QString::number(factor),
-                  {}});
-    lines.append({QStringLiteral("V! Points"), {}, numberToText(capped * factor), true});
+                  {},
+                  LineRole::Result});
+    lines.append({QStringLiteral("V! Points"), {}, numberToText(capped * factor), LineRole::Shown});
     return lines;
 }
 

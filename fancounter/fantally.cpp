@@ -124,11 +124,12 @@ Breakdown describeFans(const FanCount& count)
 {
     Breakdown lines;
     for (const FanItem& item : count.items) {
-        const QString fans =
-            item.fans > 0 ? QStringLiteral("+%1").arg(item.fans) : QStringLiteral("no fan");
-        lines.append({item.text, fans, {}});
+        if (item.fans > 0)
+            lines.append({item.text, QStringLiteral("+%1").arg(item.fans), {}});
+        else
+            lines.append({item.text, QStringLiteral("no fan"), {}, LineRole::Aside});
     }
-    lines.append({QStringLiteral("Your FANS"), {}, numberToText(count.total), true});
+    lines.append({QStringLiteral("Your FANS"), {}, numberToText(count.total), LineRole::Shown});
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #include "fancounter/form3.h"
 
 #include "fancounter/form3layout.h"
+#include "toolkit/copyresult.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/formlayout.h"
 #include "toolkit/numbertext.h"
@@ -65,6 +66,8 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
     connect(hint, &QPushButton::clicked, this,
             [this] { dialogs_.message(this, kSelfPickHint, MessageIcon::Warning); });
 
+    offerResultCopy(this, {totalLabel_},
+                    [this] { return plainText(describeFans(tallyFans(readBoard()))); });
     formLoad();
 }
 

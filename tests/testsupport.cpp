@@ -3,7 +3,10 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QTimer>
 #include <QToolTip>
 
 #include <stdexcept>
@@ -55,6 +58,42 @@ QString hoverToolTip(QWidget* control)
     const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
     hideTips();
     return shown;
+}
+
+void play(QWidget* window, const QString& moves)
+{
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (const QString& move : moves.split(u' ', Qt::SkipEmptyParts)) {
+        QWidget* focus = QApplication::focusWidget();
+        const QKeyCombination key = QKeySequence(move.mid(1))[0];
+        if (move.startsWith(u'>')) {
+            QTest::keyClicks(focus, move.mid(1));
+        } else if (move.startsWith(u'^')) {
+            QGuiApplication::clipboard()->setText(move.mid(1));
+            QTest::keySequence(focus, QKeySequence::Paste);
+        } else if (move.startsWith(u'!')) {
+            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+        } else if (move.startsWith(u'~')) { // repeats: up and down at once, X11 often unmarked
+            static quint64 moment = 0;
+            for (int i = 0; i < 8; ++i) {
+                QKeyEvent event(i % 2 ? QEvent::KeyRelease : QEvent::KeyPress, key.key(),
+                                key.keyboardModifiers(), move == "~Space" ? " " : "",
+                                i == 1 || i == 2);
+                event.setTimestamp(moment += i % 2 || i == 0);
+                QApplication::sendEvent(window->windowHandle(), &event);
+            }
+        } else if (move.startsWith(u'@')) { // the menu waits for a choice, made once it shows
+            QTimer::singleShot(0, window, [] {
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+            });
+            QWidget* control = find<QWidget>(window, move.mid(1));
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, control->mapToGlobal(QPoint()));
+            QApplication::sendEvent(control, &menu);
+        } else {
+            click(window, move == "+" ? "Command5" : move == "--" ? "Command4" : move);
+        }
+    }
 }
 
 } // namespace mjcalc::test

@@ -65,4 +65,9 @@ void click(QWidget* window, const QString& name);
 // Hovers the control as a player would and returns the tooltip that appeared (empty if none).
 QString hoverToolTip(QWidget* control);
 
+// A player's moves: a control's name clicks it ("+", "--" the flower buttons), ">keys" types,
+// "^text" pastes, "!Ctrl+C" is a keystroke, "~Space" a held key, "@Label37" the control's first
+// context menu item.
+void play(QWidget* window, const QString& moves);
+
 } // namespace mjcalc::test

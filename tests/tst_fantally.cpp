@@ -67,11 +67,12 @@ private slots:
             board({seat(kEast), flower(1), season(3), pong(kWest), dragon(2)}, {4, kNoFlowers});
         QCOMPARE(describeFans(tallyFans(mixed)),
                  (Breakdown{{"Flower 1, of your seat", "+1", ""},
-                            {"Season 3, not of your seat", "no fan", ""},
-                            {"West wind pong, neither seat nor prevailing wind", "no fan", ""},
+                            {"Season 3, not of your seat", "no fan", "", LineRole::Aside},
+                            {"West wind pong, neither seat nor prevailing wind", "no fan", "",
+                             LineRole::Aside},
                             {"Red dragon pong", "+1", ""},
                             {"Pure", "+6", ""},
-                            {"Your FANS", "", " 8", true}}));
+                            {"Your FANS", "", " 8", LineRole::Shown}}));
     }
 
     void clicks_data()

@@ -1,7 +1,6 @@
 #include "testsupport.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -44,23 +43,6 @@ class TestForm1 : public QObject {
     QString shown(const char* label) const { return test::find<QLabel>(form(), label)->text(); }
     QPalette pal(const char* name) const { return test::find<QWidget>(form(), name)->palette(); }
     void choose(const char* item) { test::find<QAction>(form(), item)->trigger(); }
-    // A control's name or a flower button's caption clicks it; ">keys" types where the focus is,
-    // "^text" pastes there.
-    void play(const QString& moves)
-    {
-        QVERIFY(QTest::qWaitForWindowActive(form()));
-        for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
-            QWidget* typing = QApplication::focusWidget();
-            if (move.startsWith('^')) {
-                QGuiApplication::clipboard()->setText(move.mid(1));
-                QTest::keySequence(typing, QKeySequence::Paste);
-            } else if (move.startsWith('>')) {
-                QTest::keyClicks(typing, move.mid(1));
-            } else {
-                test::click(form(), move == "+" ? "Command5" : move == "--" ? "Command4" : move);
-            }
-        }
-    }
 
 private slots:
     void init() { session_ = std::make_unique<test::Session>(); }
@@ -84,12 +66,14 @@ private slots:
         row("pasted with its line end", "^15\n", "15 ", 15, "| 60| 20");
         row("pasted between tabs", "^\t13\t", " 13 ", 13, "| 52| 20");
         row("typo", ">a", "a", 0, "||", {kTypo}, kWarning);
+        row("held Space after a typo", ">a ~Space", "a ", 0, "||", {kTypo, kTypo}, kWarning);
         row("typo after a limit", ">12x", "12x", 12, "| 48| 20", {kTypo}, kWarning);
         row("negative", ">-5", "-5", 0, "||", {kTypo, kTypo}, kWarning);
         row("more than eight", ">500" + QString(" +").repeated(9), "500", 500, " 8| 208| 52");
         row("fewer than none", ">500 + -- -- +", "500", 500, " 1| 96| 24");
+        row("Return, Enter", ">500 + !Return !Enter Check38 !Return", "500", 500, " 3| 160| 40");
         row("hint, honor pongs", "Command1", "", 0, "||", {kHonorHint}, kWarning);
-        row("hint, honor kongs", "Command2", "", 0, "||", {kHonorHint}, kWarning);
+        row("hint, Return", "Command2 ~Return", "", 0, "||", {kHonorHint, kHonorHint}, kWarning);
         row("hint, worthless", "Command3", "", 0, "||", {kWorthlessHint}, kWarning);
         row("huge", ">32768 " + kHuge, "32768", 32768, "| 131072| 1073741824");
         row("overflow from a box", ">65536 " + kHuge, "65536", 65536, "||", {kTooLarge}, kError);
@@ -106,7 +90,7 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(QStringList, said);
         QFETCH(int, icon);
-        play(moves);
+        test::play(form(), moves);
         QTEST(test::find<QLineEdit>(form(), "Text1")->text(), "box");
         QTEST(QString::number(session_->state.points.TableLimit), "limit");
         QTEST(shown("Label36") + '|' + shown("Label37") + '|' + shown("Label38"), "shown");
@@ -139,7 +123,7 @@ private slots:
             choose(item);
         QCOMPARE(session_->dialogs.preselectedColours,
                  (QList<QColor>{Qt::black, Qt::black, Qt::black, red, red, teal}));
-        play(QStringLiteral("Command6 Command7"));
+        test::play(form(), QStringLiteral("Command6 Command7"));
         QCOMPARE(pal("Label1").windowText().color(), red);
         QCOMPARE(pal("Label1").window().color(), teal);
         QCOMPARE(test::find<QWidget>(form(), "Form1Sheet")->grab().toImage().pixelColor(450, 45),

@@ -41,13 +41,16 @@ private slots:
         QTest::addColumn<int>("fans");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<Said>("said");
-        QTest::newRow("dragons and pure") << "Picture13 Picture14 Picture15 Check4" << 10
-                                          << "Picture13 Picture14 Picture15 Check4" << Said{};
+        QTest::newRow("dragons, pure, Return")
+            << "Picture13 Picture14 Picture15 !Return Picture15 Check4" << 10
+            << "Picture13 Picture14 Picture15 Check4" << Said{};
         QTest::newRow("a wind clears its row")
             << "Picture5 Picture6 Picture3" << 1 << "Picture3 Picture6" << Said{};
         QTest::newRow("maximum hands announced, not counted")
             << "Check4 Check6 Check7" << 7 << "Check4 Check6 Check7" << Said{kMaxedOut, kMaxedOut};
         QTest::newRow("hint") << "Command2" << 1 << "" << Said{kSelfPick};
+        QTest::newRow("held Space")
+            << "Check6 Check6 ~Space" << 1 << "Check6" << Said{kMaxedOut, kMaxedOut};
         QTest::newRow("clear all keeps the table box")
             << "Picture1 Picture9 Picture16 Check1 Check6 Check10 Check11 Command1" << 0
             << "Check11" << Said{kMaxedOut};
@@ -66,7 +69,7 @@ private slots:
             else if (name.endsWith("Menu"))
                 choose(name);
             else
-                test::click(board(), name);
+                test::play(board(), name);
         }
         QFETCH(int, fans);
         QCOMPARE(total()->text(), " " + QString::number(fans));

@@ -13,6 +13,7 @@ struct Hand {
 };
 Q_DECLARE_METATYPE(Hand)
 Q_DECLARE_METATYPE(Breakdown)
+using enum LineRole;
 
 class TestScoring : public QObject {
     Q_OBJECT
@@ -90,20 +91,20 @@ private slots:
             << Breakdown{{"Base", "", " 20"},
                          {"open kong 1 or 9, 2 × 16", "+32", " 52"},
                          {"self pick to MJ", "+2", " 54"},
-                         {"all terminals: limit hand", "= 500", " 500"},
+                         {"all terminals: limit hand", "", " 500"},
                          {"flowers and seasons, 2 × 4", "+8", " 508"},
                          {"FA kong, 2 boxes", "× 64", " 32512"},
                          {"Going out on last tile", "× 2", " 65024"},
-                         {"Your hand is worth", "", " 65024", true},
-                         {"Capped at the table limit", "", " 500"},
-                         {"East", "× 6", ""},
-                         {"V! Points", "", " 3000", true}};
+                         {"Your hand is worth", "", " 65024", Shown},
+                         {"Capped at the table limit", "", " 500", Result},
+                         {"East", "× 6", "", Result},
+                         {"V! Points", "", " 3000", Shown}};
         QTest::newRow("overflow")
             << QList<int>{kEastBox, 59, 71, 72} << 0 << 1073741824
             << Breakdown{{"Base", "", " 20"},
-                         {"all terminals: limit hand", "= 1073741824", " 1073741824"},
+                         {"all terminals: limit hand", "", " 1073741824"},
                          {"Going out on last tile", "× 2", "too large"},
-                         {"The count stops here: the points would pass 2147483647", "", "", true}};
+                         {"The count stops here: the points would pass 2147483647", "", "", Shown}};
     }
 
     void handLines()
@@ -118,12 +119,18 @@ private slots:
         QCOMPARE(describeHand(mjcalc::scoreHand(sheet), limit, ticked.contains(kEastBox)), lines);
     }
 
-    void toolTip()
+    // One explanation in its two forms: a table for the tooltip, plain lines for the clipboard.
+    void bothForms()
     {
-        const QString html = toolTipTable({{"a<b", "+8", " 28"}, {"Total", "", " 30", true}});
+        const Breakdown lines{{"a<b", "+8", " 28"},
+                              {"looked at", "no fan", "", Aside},
+                              {"East", "× 6", "", Result},
+                              {"Total", "", " 30", Shown}};
+        const QString html = toolTipTable(lines);
         QVERIFY(html.contains("<td>a&lt;b</td>") && html.count("<b>") == 2);
         QVERIFY(html.contains("right\">&nbsp;&nbsp;+8</td><td align=\"right\">&nbsp;&nbsp;28<"));
         QVERIFY(html.contains("<b>Total</b>") && html.contains("<b>30</b>"));
+        QCOMPARE(plainText(lines), "East × 6, Total 30\na<b: +8 = 28");
     }
 };
 

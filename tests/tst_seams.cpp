@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,13 +161,15 @@ private slots:
         row("one flower more", FormId::Form1, "Command5",
             "One flower or season more|flowers and seasons");
         row("flower count", FormId::Form1, "Label36", "|flowers and seasons (read-only)", " 8");
-        row("payout", FormId::Form1, "Label37", "|V! Points (read-only)", " 393216"); // 65536 x 6
-        row("worth", FormId::Form1, "Label38", "|Your hand is worth (read-only)", " 2147483647");
+        row("payout", FormId::Form1, "Label37", // 65536 x 6
+            "|V! Points; Copy result: Ctrl+C, context menu (read-only)", " 393216");
+        row("worth", FormId::Form1, "Label38",
+            "|Your hand is worth; Copy result: Ctrl+C, context menu (read-only)", " 2147483647");
         row("fan box", FormId::Form3, "Check1", "All Pungs|");
         row("table box", FormId::Form3, "Check11", "Im playing a NO FA table|");
         row("fan hint", FormId::Form3, "Command2", "Hint|MJ on Suplement tile");
         row("fans: the board gives well under 99", FormId::Form3, "Label8",
-            " 1|Your FANS (read-only)", " 99");
+            " 1|Your FANS; Copy result: Ctrl+C, context menu (read-only)", " 99");
         row("tile", FormId::Form3, "Picture6", "Seat wind South|");
         row("fan table, for notes", FormId::Form7, "Text1", "FanCounting|");
         row("definitions", FormId::Form6, "Text1", "Defenitions| (read-only)");
@@ -210,6 +213,44 @@ private slots:
                          qPrintable(control->objectName() + ": " + text));
             }
         }
+    }
+
+    // What Ctrl+C, wherever the focus is, or a label's "Copy result" puts on the clipboard.
+    void resultIsCopied_data()
+    {
+        QTest::addColumn<FormId>("window");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("copied");
+        const QString nothing = "Your hand is worth: not counted, V! Points: not counted";
+        QTest::newRow("empty sheet") << FormId::Form1 << "!Ctrl+C" << nothing;
+        QTest::newRow("typo, in the limit box") << FormId::Form1 << ">a !Ctrl+C" << nothing;
+        QTest::newRow("cleared") << FormId::Form1 << ">500 Check38 Command7 !Ctrl+C" << nothing;
+        QTest::newRow("selection") << FormId::Form1 << ">500 Text1 !Ctrl+A !Ctrl+C"
+                                   << "500";
+        QTest::newRow("not East, from a box")
+            << FormId::Form1 << ">500 Check38 !Ctrl+C"
+            << "Your hand is worth 28, Not East × 4, V! Points 112\nBase = 20\n"
+               "closed pong honor: +8 = 28";
+        QTest::newRow("limit hand, East, menu")
+            << FormId::Form1 << ">500 Check1 Check59 @Label37"
+            << "Your hand is worth 500, East × 6, V! Points 3000\nBase = 20\n"
+               "all terminals: limit hand = 500";
+        QTest::newRow("capped, from a button")
+            << FormId::Form1 << ">500 Check59 Check61 + + !Ctrl+C"
+            << "Your hand is worth 1016, Capped at the table limit 500, Not East × 4, V! Points "
+               "2000\nBase = 20\nall terminals: limit hand = 500\nflowers and seasons, 2 × 4: "
+               "+8 = 508\nFA from own seat: × 2 = 1016";
+        QTest::newRow("fans, menu")
+            << FormId::Form3 << "Picture5 Picture16 Picture22 Picture13 Check4 @Label8"
+            << "Your FANS 8\nFlower 1, of your seat: +1\nWhite dragon pong: +1\nPure: +6";
+    }
+    void resultIsCopied()
+    {
+        QFETCH(FormId, window);
+        QFETCH(QString, moves);
+        QGuiApplication::clipboard()->clear();
+        test::play(session_->catalogue.open(window), moves);
+        QTEST(QGuiApplication::clipboard()->text(), "copied");
     }
 
     // A tile is a toggle whose state follows the flags, also when East clears South as seat wind.
