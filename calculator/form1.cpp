@@ -22,6 +22,18 @@ namespace mjcalc {
 
 namespace {
 
+// The controls the window drives, by their numbers on the sheet.
+constexpr int kLimitBox = 1;
+constexpr int kFlowerLabel = 36;
+constexpr int kPayoutLabel = 37;
+constexpr int kPointsLabel = 38;
+constexpr int kHintButtons[] = {1, 2, 3};
+constexpr int kWorthlessHandHint = 3;
+constexpr int kFewerFlowersButton = 4;
+constexpr int kMoreFlowersButton = 5;
+constexpr int kClearAllButton = 6;
+constexpr int kClearButton = 7;
+
 const QString kTooHigh = QStringLiteral("limit is toooooooo high");
 const QString kTypo = QStringLiteral("You made a typo, mahjongaddict");
 const QString kTooLarge =
@@ -62,16 +74,16 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
     setCentralWidget(sheet_);
     const FormControls controls = buildControls(sheet_, form1Controls());
 
-    text1_ = controls.get<QLineEdit>("Text1");
-    flowerLabel_ = controls.get<QLabel>("Label36");
-    payoutLabel_ = controls.get<QLabel>("Label37");
-    pointsLabel_ = controls.get<QLabel>("Label38");
+    text1_ = controls.get<QLineEdit>(ControlKind::TextBox, kLimitBox);
+    flowerLabel_ = controls.get<QLabel>(ControlKind::Label, kFlowerLabel);
+    payoutLabel_ = controls.get<QLabel>(ControlKind::Label, kPayoutLabel);
+    pointsLabel_ = controls.get<QLabel>(ControlKind::Label, kPointsLabel);
     for (const ControlSpec& entry : controls.table()) {
         if (entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel)
             labels_.append(static_cast<QLabel*>(controls.widget(entry)));
         if (entry.kind != ControlKind::CheckBox)
             continue;
-        const int box = QByteArrayView(entry.name).sliced(5).toInt();
+        const int box = entry.number;
         Q_ASSERT(box >= kEastBox && box <= kHighestBox && box != kMissingBox);
         boxes_[box] = static_cast<QCheckBox*>(controls.widget(entry));
         // stateChanged, not clicked: a box the program clears must recount just like a click.
@@ -82,18 +94,15 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
     }
 
     connect(text1_, &QLineEdit::textChanged, this, &Form1::text1Change);
-    const char* const hints[] = {"Command1", "Command2", "Command3"};
-    for (int button = 1; button <= 3; ++button)
-        connect(controls.get<QPushButton>(hints[button - 1]), &QPushButton::clicked, this,
-                [this, button] { showHint(button); });
-    connect(controls.get<QPushButton>("Command4"), &QPushButton::clicked, this,
-            [this] { stepFlowers(-1); });
-    connect(controls.get<QPushButton>("Command5"), &QPushButton::clicked, this,
-            [this] { stepFlowers(+1); });
-    connect(controls.get<QPushButton>("Command6"), &QPushButton::clicked, this,
-            &Form1::command6Click);
-    connect(controls.get<QPushButton>("Command7"), &QPushButton::clicked, this,
-            &Form1::command7Click);
+    const auto button = [&controls](int number) {
+        return controls.get<QPushButton>(ControlKind::Button, number);
+    };
+    for (int hint : kHintButtons)
+        connect(button(hint), &QPushButton::clicked, this, [this, hint] { showHint(hint); });
+    connect(button(kFewerFlowersButton), &QPushButton::clicked, this, [this] { stepFlowers(-1); });
+    connect(button(kMoreFlowersButton), &QPushButton::clicked, this, [this] { stepFlowers(+1); });
+    connect(button(kClearAllButton), &QPushButton::clicked, this, &Form1::command6Click);
+    connect(button(kClearButton), &QPushButton::clicked, this, &Form1::command7Click);
 
     describeForScreenReaders(controls);
     offerResultCopy(this, {payoutLabel_, pointsLabel_}, [this] { return resultText(); });
@@ -232,7 +241,8 @@ void Form1::showFlowerCount()
 
 void Form1::showHint(int button)
 {
-    dialogs_.message(this, button == 3 ? kWorthlessHint : kHonorHint, MessageIcon::Warning);
+    dialogs_.message(this, button == kWorthlessHandHint ? kWorthlessHint : kHonorHint,
+                     MessageIcon::Warning);
 }
 
 void Form1::command6Click()
@@ -329,11 +339,12 @@ void Form1::describeForScreenReaders(const FormControls& controls)
         if (const ControlSpec* label = rowLabel(labels, entry))
             controls.widget(entry)->setAccessibleDescription(QString::fromUtf8(label->caption));
     }
-    for (const char* hint : {"Command1", "Command2", "Command3"})
-        controls.get<QPushButton>(hint)->setAccessibleName(QStringLiteral("Hint"));
-    controls.get<QPushButton>("Command4")
+    for (int hint : kHintButtons)
+        controls.get<QPushButton>(ControlKind::Button, hint)
+            ->setAccessibleName(QStringLiteral("Hint"));
+    controls.get<QPushButton>(ControlKind::Button, kFewerFlowersButton)
         ->setAccessibleName(QStringLiteral("One flower or season fewer"));
-    controls.get<QPushButton>("Command5")
+    controls.get<QPushButton>(ControlKind::Button, kMoreFlowersButton)
         ->setAccessibleName(QStringLiteral("One flower or season more"));
     text1_->setAccessibleName(QStringLiteral("Table limit"));
     flowerLabel_->setAccessibleDescription(QStringLiteral("flowers and seasons"));

@@ -17,8 +17,11 @@ namespace {
 
 constexpr int kAllTerminalsBox = 6;
 constexpr int kAllHonorsBox = 7;
-constexpr int kLastColouredLabel = 20; // Label21 and Check11 describe the table, not the hand
 constexpr int kLastColouredBox = 10;
+// The controls the window drives, by their numbers on the board.
+constexpr int kTotalLabel = 8;
+constexpr int kClearAllButton = 1;
+constexpr int kSelfPickHintButton = 2;
 
 const QString kMaxedOut =
     QStringLiteral("Vantoo has no more fingers left to count your fans(YOUR MAXED OUT, WELL DONE)");
@@ -35,12 +38,14 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
     setWindowTitle(QStringLiteral("FanCounting"));
     const FormControls controls = buildControls(this, form3Controls());
 
-    totalLabel_ = controls.get<QLabel>("Label8");
+    totalLabel_ = controls.get<QLabel>(ControlKind::Label, kTotalLabel);
     totalLabel_->setAccessibleDescription(QStringLiteral("Your FANS"));
-    auto* hint = controls.get<QPushButton>("Command2");
+    auto* hint = controls.get<QPushButton>(ControlKind::Button, kSelfPickHintButton);
     for (const ControlSpec& entry : controls.table()) {
+        if (isLabel(entry) && entry.number <= kLastColouredLabel)
+            handLabels_[entry.number] = static_cast<QLabel*>(controls.widget(entry));
         if (entry.kind == ControlKind::Picture) {
-            const int picture = QByteArrayView(entry.name).sliced(7).toInt();
+            const int picture = entry.number;
             pictures_[picture] = static_cast<PictureBox*>(controls.widget(entry));
             pictures_[picture]->setAccessibleName(QLatin1String(tileSpec(picture).spokenName));
             connect(pictures_[picture], &PictureBox::clicked, this,
@@ -48,7 +53,7 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
         }
         if (entry.kind == ControlKind::CheckBox) {
             auto* box = static_cast<QCheckBox*>(controls.widget(entry));
-            const int number = QByteArrayView(entry.name).sliced(5).toInt();
+            const int number = entry.number;
             boxes_[number] = box;
             // A box's caption is its own hidden name; a listener needs the label beside it.
             box->setAccessibleName(
@@ -60,8 +65,8 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
             hint->setAccessibleDescription(
                 QString::fromUtf8(rowCaption(controls.table(), entry.kind, entry.number)));
     }
-    connect(controls.get<QPushButton>("Command1"), &QPushButton::clicked, this,
-            &Form3::command1Click);
+    connect(controls.get<QPushButton>(ControlKind::Button, kClearAllButton), &QPushButton::clicked,
+            this, &Form3::command1Click);
     hint->setAccessibleName(QStringLiteral("Hint"));
     connect(hint, &QPushButton::clicked, this,
             [this] { dialogs_.message(this, kSelfPickHint, MessageIcon::Warning); });
@@ -152,9 +157,9 @@ void Form3::copyMainWindowColours()
         return;
     if (colours.background)
         setBackground(*colours.background);
-    for (int number = 1; number <= kLastColouredLabel; ++number) {
-        auto* label =
-            findChild<QLabel*>(QStringLiteral("Label%1").arg(number), Qt::FindDirectChildrenOnly);
+    for (QLabel* label : handLabels_) {
+        if (!label)
+            continue;
         if (colours.background)
             setControlBackground(label, *colours.background);
         if (colours.text)

@@ -45,6 +45,10 @@ private:
     std::array<PictureBox*, kTileCount + 1> pictures_{};
     std::array<QCheckBox*, kFanBoxCount + 1> boxes_{};
     QLabel* totalLabel_ = nullptr; // Label8
+    // Label1 to Label20 by number, which take the main window's colours; Label21 describes the
+    // table, not the hand, and keeps its own.
+    static constexpr int kLastColouredLabel = 20;
+    std::array<QLabel*, kLastColouredLabel + 1> handLabels_{};
 };
 
 } // namespace mjcalc

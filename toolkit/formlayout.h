@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include <span>
-#include <string_view>
 #include <vector>
 
 namespace mjcalc {
@@ -23,18 +22,16 @@ public:
     {
         return widgets_[static_cast<std::size_t>(&entry - table_.data())];
     }
-    // The control of that name; a missing one is a fault in the table, not a user error.
-    template <typename T> T* get(std::string_view name) const
+    // The control of that kind and number; a missing one is a fault in the table, not a user
+    // error, and stops the program.
+    template <typename T> T* get(ControlKind kind, int number) const
     {
-        for (const ControlSpec& entry : table_) {
-            if (name == entry.name) {
-                T* found = qobject_cast<T*>(widget(entry));
-                Q_ASSERT_X(found, "FormControls::get", entry.name);
-                return found;
-            }
-        }
-        Q_ASSERT_X(false, "FormControls::get", "no such control");
-        return nullptr;
+        const ControlSpec* entry = findControl(table_, kind, number);
+        T* found = entry ? qobject_cast<T*>(widget(*entry)) : nullptr;
+        if (!found)
+            qFatal("The form's table has no %s%d of the kind the window needs", namePrefix(kind),
+                   number);
+        return found;
     }
 
 private:
