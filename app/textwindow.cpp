@@ -7,6 +7,8 @@
 #include <QTextLayout>
 #include <QtMath>
 
+#include <algorithm>
+
 namespace mjcalc {
 
 namespace {
@@ -23,6 +25,11 @@ constexpr TextWindowSpec kTextWindows[] = {
     {FormId::Form4, "Form4", "Thank us", 3315, 2280, 240, 240, 2775, 1815, true,
      ":/texts/thanks.txt"},
 };
+
+static_assert(std::ranges::all_of(kTextWindows, [](const TextWindowSpec& w) {
+    return (w.width % 15 | w.height % 15 | w.textLeft % 15 | w.textTop % 15 | w.textWidth % 15 |
+            w.textHeight % 15) == 0;
+}));
 
 QString readText(const char* resource)
 {

@@ -138,7 +138,8 @@ inline constexpr ControlSpec kForm1Controls[] = {
     {ControlKind::Button, 7, "Command7", "Clear all BUT table limit", 2400, 6720, 1935, 255, 79},
 };
 
-static_assert(namesFollowNumbers(kForm1Controls));
+static_assert(namesFollowNumbers(kForm1Controls) && wholePixelsAndCountedTabs(kForm1Controls));
+static_assert(kForm1Width % 15 == 0 && kForm1Height % 15 == 0);
 
 [[nodiscard]] constexpr std::span<const ControlSpec> form1Controls()
 {

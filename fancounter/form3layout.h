@@ -77,7 +77,8 @@ inline constexpr ControlSpec kForm3Controls[] = {
     {ControlKind::CheckBox, 9, "Check9", nullptr, 5400, 4800, 255, 255, 32},
 };
 
-static_assert(namesFollowNumbers(kForm3Controls));
+static_assert(namesFollowNumbers(kForm3Controls) && wholePixelsAndCountedTabs(kForm3Controls));
+static_assert(kForm3Width % 15 == 0 && kForm3Height % 15 == 0);
 
 [[nodiscard]] constexpr std::span<const ControlSpec> form3Controls()
 {

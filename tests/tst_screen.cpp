@@ -1,6 +1,3 @@
-#include "app/textwindow.h"
-#include "calculator/form1layout.h"
-#include "fancounter/form3layout.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -32,28 +29,6 @@ private slots:
     void initTestCase() { QApplication::setCursorFlashTime(0); }
     void init() { session_ = std::make_unique<test::Session>(); }
     void cleanup() { session_.reset(); }
-
-    // Drawn at 96 dpi: every place and size a whole pixel (15 twips); tab indices count 1, 2, 3 ...
-    void tablesAreWholePixelsAndCountedTabs()
-    {
-        for (const auto& [controls, size] :
-             {std::pair{form1Controls(), QSize(kForm1Width, kForm1Height)},
-              std::pair{form3Controls(), QSize(kForm3Width, kForm3Height)}}) {
-            QVERIFY(size.width() % 15 == 0 && size.height() % 15 == 0);
-            QList<int> tabs;
-            for (const ControlSpec& c : controls) {
-                QVERIFY2((c.left % 15 | c.top % 15 | c.width % 15 | c.height % 15) == 0, c.name);
-                if (c.tabIndex > 0)
-                    tabs << c.tabIndex;
-            }
-            std::sort(tabs.begin(), tabs.end());
-            for (int i = 0; i < tabs.size(); ++i)
-                QCOMPARE(tabs[i], i + 1);
-        }
-        for (const TextWindowSpec& w : textWindows())
-            QVERIFY((w.width % 15 | w.height % 15 | w.textLeft % 15 | w.textTop % 15 |
-                     w.textWidth % 15 | w.textHeight % 15) == 0);
-    }
 
     void looksAsDrawn_data()
     {

@@ -74,6 +74,26 @@ struct ControlSpec {
     return true;
 }
 
+// Whether a table is drawn in whole pixels at 96 dots per inch, every place and size a multiple of
+// 15 twips, and numbers its tab stops 1, 2, 3 ... without a gap or a repeat.
+[[nodiscard]] constexpr bool wholePixelsAndCountedTabs(std::span<const ControlSpec> table)
+{
+    int stops = 0;
+    for (const ControlSpec& control : table) {
+        if (control.left % 15 || control.top % 15 || control.width % 15 || control.height % 15)
+            return false;
+        stops += control.tabIndex > 0;
+    }
+    for (int stop = 1; stop <= stops; ++stop) {
+        int found = 0;
+        for (const ControlSpec& control : table)
+            found += control.tabIndex == stop;
+        if (found != 1)
+            return false;
+    }
+    return true;
+}
+
 [[nodiscard]] constexpr bool isLabel(const ControlSpec& control)
 {
     return control.kind == ControlKind::Label || control.kind == ControlKind::BoldLabel;
