@@ -5,7 +5,6 @@
 #include <QColorDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -13,34 +12,29 @@
 
 using namespace mjcalc;
 
-// Once the next modal dialog is up, lets the test note what it shows, then answers it: accepts or
-// rejects it, whatever the notes say, so that a dialog that is not what it should be fails the
-// test instead of leaving it waiting. A dialog that has not come up within five seconds is given
-// up on; seen() then says so.
-class NextModal final : public QObject {
-public:
-    NextModal(std::function<void(QDialog*)> note, bool accept)
-    {
-        waited_.start();
-        connect(&poll_, &QTimer::timeout, this, [this, note, accept] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog) {
-                seen_ = true;
-                note(dialog);
-                accept ? dialog->accept() : dialog->reject();
-            }
-            if (dialog || waited_.hasExpired(5000))
-                poll_.stop();
-        });
-        poll_.start(10);
-    }
-    [[nodiscard]] bool seen() const { return seen_; }
-
-private:
-    QTimer poll_;
-    QElapsedTimer waited_;
-    bool seen_ = false;
-};
+// Does what shows a modal dialog, notes what the dialog shows as soon as it is up, then answers it
+// (OK or Cancel) whatever the notes say, so that a wrong dialog fails the test instead of leaving
+// it waiting. A dialog that is not up within five seconds is given up on, and the notes say so.
+static QStringList noteModal(const std::function<void()>& show, bool accept,
+                             const std::function<QStringList(QDialog*)>& note)
+{
+    QStringList notes{QStringLiteral("no dialog came up")};
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog) {
+            notes = note(dialog);
+            accept ? dialog->accept() : dialog->reject();
+        }
+        if (dialog || waited.hasExpired(5000))
+            poll.stop();
+    });
+    poll.start(10);
+    show();
+    return notes;
+}
 
 // The dialogs the shipped program really shows, answered through the toolkit. (That one player
 // action says at most one thing is shown where the windows recount: the seams test.)
@@ -49,9 +43,14 @@ class TestDialogs : public QObject {
 
     QFont desktop_ = QApplication::font();
     QWidget owner_;
+    // Over their window, in the desktop's font, though the program's windows have one of their own.
+    QStringList placeAndFont(QDialog* dialog) const
+    {
+        return {QString::number(dialog->parentWidget() == &owner_),
+                QString::number(dialog->font() == desktop_)};
+    }
 
 private slots:
-    // The program's windows in a font of their own, as the sheets have.
     void initTestCase()
     {
         QFont pinned(QStringLiteral("Liberation Sans"));
@@ -61,53 +60,50 @@ private slots:
 
     void messageBoxIsModalWithOneOk_data()
     {
-        QTest::addColumn<QString>("text");
+        for (const char* column : {"text", "title", "shown"})
+            QTest::addColumn<QString>(column);
         QTest::addColumn<MessageIcon>("icon");
-        QTest::addColumn<QString>("title");
         QTest::addColumn<int>("qtIcon");
-        QTest::addColumn<QString>("shownTitle");
         const QString tooHigh = QStringLiteral("limit is toooooooo high");
-        QTest::newRow("error") << tooHigh << MessageIcon::Error << "" << int(QMessageBox::Critical)
-                               << "MJ Calculator";
-        QTest::newRow("warning") << tooHigh << MessageIcon::Warning << ""
-                                 << int(QMessageBox::Warning) << "MJ Calculator";
+        const QString program = QStringLiteral("MJ Calculator");
+        QTest::newRow("error") << tooHigh << "" << program << MessageIcon::Error
+                               << int(QMessageBox::Critical);
+        QTest::newRow("warning") << tooHigh << "" << program << MessageIcon::Warning
+                                 << int(QMessageBox::Warning);
         QTest::newRow("information, own title")
-            << tooHigh << MessageIcon::Information << "Check This!" << int(QMessageBox::Information)
-            << "Check This!";
+            << tooHigh << "Check This!"
+            << "Check This!" << MessageIcon::Information << int(QMessageBox::Information);
         QTest::newRow("no icon, a short text")
-            << "OK?" << MessageIcon::None << "" << int(QMessageBox::NoIcon) << "MJ Calculator";
+            << "OK?"
+            << "" << program << MessageIcon::None << int(QMessageBox::NoIcon);
     }
     void messageBoxIsModalWithOneOk()
     {
         QFETCH(QString, text);
-        QFETCH(MessageIcon, icon);
         QFETCH(QString, title);
-        QStringList seen;
-        // The box, in the desktop's font, wide enough for its title, with a close button only.
-        const NextModal next(
-            [&](QDialog* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                const Qt::WindowFlags frame = modal->windowFlags();
-                seen << (box ? box->text() : QString()) << modal->windowTitle()
-                     << QString::number(box ? box->icon() : -1)
-                     << QString::number(box ? box->buttons().size() : 0)
-                     << QString::number(modal->parentWidget() == &owner_)
-                     << QString::number(modal->font() == desktop_)
-                     << QString::number(
-                            modal->width() >
-                            2 * QFontMetrics(modal->font()).horizontalAdvance(modal->windowTitle()))
-                     << QString::number(
-                            (frame & (Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint |
-                                      Qt::WindowMinMaxButtonsHint)) ==
-                            (Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint));
-            },
-            true);
-        QtDialogs().message(&owner_, text, icon, title);
-        QVERIFY2(next.seen(), "no message box came up");
+        QFETCH(MessageIcon, icon);
+        // One OK, a close button alone in the frame, wide enough for the title.
+        const QStringList seen = noteModal(
+            [&] { QtDialogs().message(&owner_, text, icon, title); }, true,
+            [&](QDialog* dialog) {
+                const auto* box = qobject_cast<QMessageBox*>(dialog);
+                const QFontMetrics metrics(dialog->font());
+                const auto frame =
+                    dialog->windowFlags() & (Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint |
+                                             Qt::WindowMinMaxButtonsHint);
+                return placeAndFont(dialog)
+                       << (box ? box->text() : QString()) << dialog->windowTitle()
+                       << QString::number(box ? box->icon() : -1)
+                       << QString::number(box ? box->buttons().size() : 0)
+                       << QString::number(frame ==
+                                          (Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint))
+                       << QString::number(dialog->width() >
+                                          2 * metrics.horizontalAdvance(dialog->windowTitle()));
+            });
+        QFETCH(QString, shown);
         QFETCH(int, qtIcon);
-        QFETCH(QString, shownTitle);
         QCOMPARE(seen,
-                 (QStringList{text, shownTitle, QString::number(qtIcon), "1", "1", "1", "1", "1"}));
+                 (QStringList{"1", "1", text, shown, QString::number(qtIcon), "1", "1", "1"}));
     }
 
     void colourPicker_data()
@@ -119,20 +115,14 @@ private slots:
     void colourPicker()
     {
         QFETCH(bool, confirm);
-        QColor preselected;
-        bool overOwnerInDesktopFont = false;
-        const NextModal next(
-            [&](QDialog* modal) {
-                if (auto* picker = qobject_cast<QColorDialog*>(modal))
-                    preselected = picker->currentColor();
-                overOwnerInDesktopFont =
-                    modal->parentWidget() == &owner_ && modal->font() == desktop_;
-            },
-            confirm);
-        const std::optional<QColor> chosen = QtDialogs().pickColour(&owner_, QColor(10, 20, 30));
-        QVERIFY2(next.seen(), "no colour dialog came up");
-        QVERIFY(overOwnerInDesktopFont);
-        QCOMPARE(preselected, QColor(10, 20, 30));
+        std::optional<QColor> chosen;
+        const QStringList shown = noteModal(
+            [&] { chosen = QtDialogs().pickColour(&owner_, QColor(10, 20, 30)); }, confirm,
+            [&](QDialog* dialog) {
+                const auto* picker = qobject_cast<QColorDialog*>(dialog);
+                return placeAndFont(dialog) << (picker ? picker->currentColor().name() : "");
+            });
+        QCOMPARE(shown, (QStringList{"1", "1", "#0a141e"}));
         QCOMPARE(chosen, confirm ? std::optional<QColor>(QColor(10, 20, 30)) : std::nullopt);
     }
 };

@@ -252,19 +252,6 @@ private slots:
         test::play(session_->catalogue.open(window), moves);
         QTEST(QGuiApplication::clipboard()->text(), "copied");
     }
-
-    // A tile is a toggle whose state follows the flags, also when East clears South as seat wind.
-    void screenReaderHearsATileSelected()
-    {
-        QWidget* board = session_->catalogue.open(FormId::Form3);
-        QAccessibleInterface* south =
-            QAccessible::queryAccessibleInterface(find<QWidget>(board, "Picture6"));
-        QVERIFY(south->state().checkable && !south->state().checked);
-        click(board, QStringLiteral("Picture6"));
-        QVERIFY(south->state().checked);
-        click(board, QStringLiteral("Picture5"));
-        QVERIFY(!south->state().checked);
-    }
 };
 
 QTEST_MAIN(TestSeams)
