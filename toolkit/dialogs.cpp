@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 
 #include <utility>
 
@@ -27,6 +28,26 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// Some window managers let a dialog be minimised whatever it asks for, and take the window it
+// belongs to along, which leaves the player an empty screen and a box waiting out of sight. A
+// message box that is minimised comes back, and brings its window with it.
+class StayInSight final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && box->isMinimized())
+            QTimer::singleShot(0, box, [box] {
+                box->showNormal();
+                box->activateWindow();
+            });
+        return false;
+    }
+};
 
 } // namespace
 
@@ -107,6 +128,8 @@ void QtDialogs::present(const Message& message)
 {
     QMessageBox box(toQtIcon(message.icon), message.title, message.text, QMessageBox::Ok,
                     message.parent);
+    StayInSight stayInSight;
+    box.installEventFilter(&stayInSight);
     // A close button alone: some window managers give a dialog minimise and maximise buttons as
     // well, and a message box minimised takes its window with it, leaving an empty screen.
     box.setWindowFlags(box.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
