@@ -87,10 +87,11 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::addColumn<Breakdown>("lines");
         QTest::newRow("East, one or several boxes a row, capped")
-            << QList<int>{kEastBox, 26, 27, 52, 59, 63, 64, 71} << 2 << 500
+            << QList<int>{kEastBox, 2, 26, 27, 52, 59, 63, 64, 71} << 2 << 500
             << Breakdown{{"Base", "", " 20"},
-                         {"open kong 1 or 9, 2 × 16", "+32", " 52"},
-                         {"self pick to MJ", "+2", " 54"},
+                         {"open pong 2-8", "+2", " 22"},
+                         {"open kong 1 or 9, 2 × 16", "+32", " 54"},
+                         {"self pick to MJ", "+2", " 56"},
                          {"all terminals: limit hand", "", " 500"},
                          {"flowers and seasons, 2 × 4", "+8", " 508"},
                          {"FA kong, 2 boxes", "× 64", " 32512"},

@@ -8,7 +8,6 @@ namespace mjcalc {
 
 PictureBox::PictureBox(QWidget* parent) : QAbstractButton(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
     setCheckable(true);
     // The sheet paints a chosen colour itself; the picture keeps the colours it was made with.
     setBackgroundRole(QPalette::Window);
