@@ -95,7 +95,6 @@ TextWindow::TextWindow(const TextWindowSpec& entry)
     text->setObjectName(QStringLiteral("Text1"));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setPlainText(readText(entry.resource));
     if (entry.readOnly) {
         text->setReadOnly(true);

@@ -67,6 +67,7 @@ private slots:
         row("pasted between tabs", "^\t13\t", " 13 ", 13, "| 52| 20");
         row("typo", ">a", "a", 0, "||", {kTypo}, kWarning);
         row("held Space after a typo", ">a ~Space", "a ", 0, "||", {kTypo, kTypo}, kWarning);
+        row("Space held twice", ">a ~Space ~Space", "a  ", 0, "||", {kTypo, kTypo, kTypo}, kWarning);
         row("typo after a limit", ">12x", "12x", 12, "| 48| 20", {kTypo}, kWarning);
         row("negative", ">-5", "-5", 0, "||", {kTypo, kTypo}, kWarning);
         row("more than eight", ">500" + QString(" +").repeated(9), "500", 500, " 8| 208| 52");

@@ -34,14 +34,12 @@ bool captionsFit(std::initializer_list<std::span<const ControlSpec>> layouts, co
     const QFontMetrics plain(font);
     const QFontMetrics bold(boldSheetFont(font));
     for (std::span<const ControlSpec> layout : layouts) {
+        // Only labels and buttons have captions.
         for (const ControlSpec& control : layout) {
-            const bool isBold = control.kind == ControlKind::BoldLabel;
-            const int frame = control.kind == ControlKind::Button ? kButtonFrame : 0;
-            if (!control.caption || !*control.caption ||
-                !(isBold || control.kind == ControlKind::Label ||
-                  control.kind == ControlKind::Button))
+            if (!control.caption || !*control.caption)
                 continue;
-            const QFontMetrics& metrics = isBold ? bold : plain;
+            const int frame = control.kind == ControlKind::Button ? kButtonFrame : 0;
+            const QFontMetrics& metrics = control.kind == ControlKind::BoldLabel ? bold : plain;
             if (metrics.horizontalAdvance(QString::fromUtf8(control.caption)) + frame >
                     twipsToPixels(control.width) ||
                 metrics.height() > twipsToPixels(control.height))
