@@ -105,11 +105,6 @@ TextWindow::TextWindow(const TextWindowSpec& entry)
     text->setFocus();
 }
 
-std::span<const TextWindowSpec> textWindows()
-{
-    return kTextWindows;
-}
-
 QWidget* createTextWindow(FormId id)
 {
     for (const TextWindowSpec& entry : kTextWindows) {

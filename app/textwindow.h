@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <span>
-
 namespace mjcalc {
 
 struct TextWindowSpec {
@@ -21,9 +19,6 @@ struct TextWindowSpec {
     bool readOnly;
     const char* resource;
 };
-
-// The five text windows, as drawn.
-[[nodiscard]] std::span<const TextWindowSpec> textWindows();
 
 // A small window that shows one fixed text: the fan table, the definitions, the credits, the
 // authors' account and the thank-you note. Each opening shows the text as written again.

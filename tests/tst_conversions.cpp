@@ -4,10 +4,15 @@
 #include <QLocale>
 #include <QTest>
 
+#include <string>
+
 using namespace mjcalc;
 
 constexpr std::int32_t kMax = 2147483647, kMin = -kMax - 1;
 const double kTooLarge = qQNaN(); // where leadingNumber gives up
+// 10^400 written out, and 10^399 as a fraction with many zeros and an exponent.
+const std::string kManyDigits = '1' + std::string(400, '0');
+const std::string kLongFraction = "0.1" + std::string(1000, '0') + "e400";
 // Each groups digits its own way: ",", ".", U+202F, U+00A0 (twice), "’", lakhs, Arabic "٬".
 const char* const kLocales[] = {"C", "de_DE", "fr_FR", "ru_RU", "pl_PL", "de_CH", "hi_IN", "ar_EG"};
 
@@ -64,6 +69,8 @@ private slots:
         row("exponent D", {"1D+2", 100, 100, None});
         row("bare exponent", {"12e", 12, 0, NotANumber});
         row("beyond double", {"1e400", kTooLarge, 0, Overflow});
+        row("digits beyond double", {kManyDigits.c_str(), kTooLarge, 0, Overflow});
+        row("long fraction beyond double", {kLongFraction.c_str(), kTooLarge, 0, Overflow, "C"});
         row("hex of both cases", {"&hAfaF", 44975, 44975, None});
         row("largest hex", {"&HFFFFFFFF", 4294967295.0, 0, Overflow});
         row("hex past 32 bits", {"&H100000000", kTooLarge, 0, Overflow});
@@ -90,7 +97,8 @@ private slots:
         row("German foreign blank", {"1 000", 1000, 0, NotANumber, "de_DE"});
         row("own blank", {"1\u202F000 000", 1, 1000000, None, "fr_FR"});
         row("plain blank", {"1 000", 1000, 1000, None, "fr_FR"});
-        row("no-break blank", {"1\u00A0000", 1, 1000, None, "ru_RU"});
+        row("no-break blank, as older Qt writes French", {"1\u00A0000", 1, 1000, None, "fr_FR"});
+        row("narrow no-break blank", {"1\u202F000", 1, 1000, None, "ru_RU"});
         row("foreign point", {"1.5", 1.5, 0, NotANumber, "fr_FR"});
         row("two blanks running", {"1  000", 1000, 0, NotANumber, "pl_PL"});
         row("blank before the sign", {" -5", -5, -5, None, "pl_PL"});

@@ -13,19 +13,23 @@ private slots:
     void run_data()
     {
         QTest::addColumn<QString>("probe");
+        QTest::addColumn<QString>("platform"); // as Qt's option, or in its variable
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("output");
         QTest::newRow("no display: one plain sentence")
+            << ""
             << "" << 1
             << QStringList{"MJ Calculator needs a display to show its window, and none is set "
                            "(DISPLAY or WAYLAND_DISPLAY)."};
         QTest::newRow("starts with the sheet, ends with its last window")
-            << "report" << 0
+            << "report"
+            << "-platform offscreen" << 0
             << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64",
                            "session bus disabled:", "window Form1 V! Mah-Jongg Calculator",
                            "sheet font Liberation Sans 11px"};
         QTest::newRow("a custom colour lasts for the run only")
-            << "custom colour" << 0 << QStringList{"custom colour #0c2238"};
+            << "custom colour"
+            << "QT_QPA_PLATFORM=offscreen" << 0 << QStringList{"custom colour #0c2238"};
     }
     void run()
     {
@@ -53,10 +57,13 @@ private slots:
                                environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
         }
         QProcess program;
-        program.setProcessEnvironment(environment);
         // Qt's own option stands in for a display, as the variables do.
+        QFETCH(QString, platform);
+        if (platform.startsWith(u'Q'))
+            environment.insert(platform.section(u'=', 0, 0), platform.section(u'=', 1));
+        program.setProcessEnvironment(environment);
         program.start(MJCALC_EXECUTABLE,
-                      probe.isEmpty() ? QStringList() : QStringList{"-platform", "offscreen"});
+                      platform.startsWith(u'-') ? platform.split(u' ') : QStringList());
         QVERIFY(program.waitForFinished(60000));
         const QString seen = program.readAllStandardOutput() + program.readAllStandardError();
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
