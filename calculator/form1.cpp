@@ -309,8 +309,7 @@ void Form1::describeForScreenReaders(const FormControls& controls)
     for (const ControlSpec& entry : table) {
         if (entry.kind != ControlKind::CheckBox)
             continue;
-        const ControlSpec* label = rowLabel(labels, entry);
-        boxes.push_back({&entry, label ? label->caption : ""});
+        boxes.push_back({&entry, rowCaption(labels, entry)});
     }
     for (const Box& box : boxes) {
         int position = 0;
@@ -336,8 +335,8 @@ void Form1::describeForScreenReaders(const FormControls& controls)
     for (const ControlSpec& entry : table) {
         if (entry.kind != ControlKind::Button)
             continue;
-        if (const ControlSpec* label = rowLabel(labels, entry))
-            controls.widget(entry)->setAccessibleDescription(QString::fromUtf8(label->caption));
+        controls.widget(entry)->setAccessibleDescription(
+            QString::fromUtf8(rowCaption(labels, entry)));
     }
     for (int hint : kHintButtons)
         controls.get<QPushButton>(ControlKind::Button, hint)

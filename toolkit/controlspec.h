@@ -99,42 +99,50 @@ struct ControlSpec {
     return control.kind == ControlKind::Label || control.kind == ControlKind::BoldLabel;
 }
 
+[[nodiscard]] constexpr bool isControl(const ControlSpec& control, ControlKind kind, int number)
+{
+    const bool sameKind = control.kind == kind || (isLabel(control) && kind == ControlKind::Label);
+    return sameKind && control.number == number;
+}
+
 // The control of that kind and number; none when the table has no such control.
 [[nodiscard]] constexpr const ControlSpec* findControl(std::span<const ControlSpec> table,
                                                        ControlKind kind, int number)
 {
     for (const ControlSpec& control : table) {
-        const bool sameKind =
-            control.kind == kind || (isLabel(control) && (kind == ControlKind::Label));
-        if (sameKind && control.number == number)
+        if (isControl(control, kind, number))
             return &control;
     }
     return nullptr;
 }
 
-// The label that names a control: the nearest one to its left on its line with a caption; none
-// when there is no such label.
-[[nodiscard]] constexpr const ControlSpec* rowLabel(std::span<const ControlSpec> table,
-                                                    const ControlSpec& control)
+// The caption of the label that names a control, the nearest one with a caption to its left on
+// its line; an empty text when there is none. Worked out without pointers to the table's entries,
+// which a build with the undefined-behaviour checks cannot follow when the program is compiled.
+[[nodiscard]] constexpr const char* rowCaption(std::span<const ControlSpec> table,
+                                               const ControlSpec& control)
 {
-    const ControlSpec* nearest = nullptr;
+    const char* caption = "";
+    int nearestLeft = -1;
     for (const ControlSpec& entry : table) {
-        if (!isLabel(entry) || entry.top != control.top || entry.left >= control.left ||
-            !entry.caption || !*entry.caption)
-            continue;
-        if (!nearest || entry.left > nearest->left)
-            nearest = &entry;
+        if (isLabel(entry) && entry.top == control.top && entry.left < control.left &&
+            entry.left > nearestLeft && entry.caption && *entry.caption) {
+            caption = entry.caption;
+            nearestLeft = entry.left;
+        }
     }
-    return nearest;
+    return caption;
 }
 
-// The caption of the row a control stands on, or an empty text.
+// The caption of the row the control of that kind and number stands on, or an empty text.
 [[nodiscard]] constexpr const char* rowCaption(std::span<const ControlSpec> table, ControlKind kind,
                                                int number)
 {
-    const ControlSpec* control = findControl(table, kind, number);
-    const ControlSpec* label = control ? rowLabel(table, *control) : nullptr;
-    return label ? label->caption : "";
+    for (const ControlSpec& control : table) {
+        if (isControl(control, kind, number))
+            return rowCaption(table, control);
+    }
+    return "";
 }
 
 } // namespace mjcalc
