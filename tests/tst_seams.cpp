@@ -1,12 +1,10 @@
 #include "testsupport.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -26,10 +24,6 @@ class TestSeams : public QObject {
 
     std::unique_ptr<test::Session> session_;
     [[nodiscard]] QWidget* form1() const { return session_->catalogue.window(FormId::Form1); }
-    void typeLimit(const QString& keys)
-    {
-        QTest::keyClicks(find<QLineEdit>(form1(), QStringLiteral("Text1")), keys);
-    }
 
 private slots:
     void init() { session_ = std::make_unique<test::Session>(); }
@@ -41,7 +35,7 @@ private slots:
 
     void oneActionOnAnOverflowingSheetSaysAtMostOneThing_data()
     {
-        QTest::addColumn<QString>("action");  // a control to click, or keys for the limit box
+        QTest::addColumn<QString>("action");  // a control to click, or ">keys" for the limit box
         QTest::addColumn<QString>("message"); // empty: none at all
         const QString tooLarge = QStringLiteral(
             "The points of this hand are too large to count: they go past 2147483647.\n"
@@ -50,7 +44,7 @@ private slots:
              {std::tuple{"Clear all BUT table limit", "Command7", QString()},
               {"Clear ALL", "Command6", QString()},
               // The box is put back to the highest limit, which counts the sheet once more.
-              {"too high a limit", "0", QStringLiteral("limit is toooooooo high")},
+              {"too high a limit", ">0", QStringLiteral("limit is toooooooo high")},
               {"one flower more", "Command5", tooLarge},
               {"one flower fewer", "Command4", tooLarge},
               {"one doubling fewer", "Check72", tooLarge}})
@@ -60,20 +54,20 @@ private slots:
     {
         QFETCH(QString, action);
         QFETCH(QString, message);
-        typeLimit(QStringLiteral("7000"));
+        test::play(form1(), QStringLiteral(">7000"));
         for (int box = 1; box <= 72; ++box) { // all but the two limit hands
             if (box != 51 && box != 59 && box != 60)
                 find<QCheckBox>(form1(), QStringLiteral("Check%1").arg(box))->setChecked(true);
         }
         QCOMPARE(find<QLabel>(form1(), QStringLiteral("Label38"))->text(), QString());
         session_->dialogs.messages.clear();
-        action.startsWith(u'C') ? click(form1(), action) : typeLimit(action);
+        test::play(form1(), action);
         QCOMPARE(session_->dialogs.messages.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
             QCOMPARE(session_->dialogs.messages.first().text, message);
             QCOMPARE(session_->dialogs.messages.first().parent, form1());
         }
-        typeLimit(QStringLiteral("x")); // the next action speaks again, quiet or not before
+        test::play(form1(), QStringLiteral("Text1 >x")); // the next action speaks again
         QCOMPARE(session_->dialogs.messages.last().text,
                  QStringLiteral("You made a typo, mahjongaddict"));
     }
@@ -100,8 +94,7 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, keys);
         QLocale::setDefault(locale);
-        typeLimit(keys); // no keystroke on the way is a typo
-        click(form1(), QStringLiteral("Check59"));
+        test::play(form1(), '>' + keys + " Check59"); // no keystroke on the way is a typo
         QTEST(int(session_->dialogs.messages.size()), "said");
         QTEST(find<QLabel>(form1(), QStringLiteral("Label37"))->text() + u'|' +
                   find<QLabel>(form1(), QStringLiteral("Label38"))->text(),
