@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/controlspec.h"
+#include "toolkit/controltable.h"
 
 #include <span>
 
