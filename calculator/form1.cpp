@@ -30,7 +30,6 @@ constexpr int kPointsLabel = 38;
 constexpr int kHintButtons[] = {1, 2, 3};
 constexpr int kWorthlessHandHint = 3;
 constexpr int kFewerFlowersButton = 4;
-constexpr int kMoreFlowersButton = 5;
 constexpr int kClearAllButton = 6;
 constexpr int kClearButton = 7;
 

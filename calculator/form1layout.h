@@ -138,6 +138,10 @@ inline constexpr ControlSpec kForm1Controls[] = {
     {ControlKind::Button, 7, "Command7", "Clear all BUT table limit", 2400, 6720, 1935, 255, 79},
 };
 
+// "+", on the flowers' row: the window steps the flowers with it, and the scoring names their row
+// after it.
+inline constexpr int kMoreFlowersButton = 5;
+
 static_assert(namesFollowNumbers(kForm1Controls) && wholePixelsAndCountedTabs(kForm1Controls));
 static_assert(kForm1Width % 15 == 0 && kForm1Height % 15 == 0);
 

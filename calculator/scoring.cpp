@@ -11,8 +11,6 @@ namespace mjcalc {
 
 namespace {
 
-constexpr int kMoreFlowersButton = 5; // "+", on the flowers' row
-
 // One row of the sheet: each ticked box in firstBox..lastBox applies the rule once.
 struct Rule {
     int firstBox;
