@@ -153,9 +153,11 @@ std::optional<QColor> QtDialogs::pickColour(QWidget* parent, const QColor& prese
     // colours in the configuration folder and offers them in the next run. Pointed at a folder
     // inside the program's resources, which can be neither created nor written, they last for
     // the run only. Done here rather than at start-up, because only this dialog reads or writes
-    // settings, and most runs never open it.
+    // settings, and most runs never open it. On Windows the native format is the registry,
+    // which no path redirects, so the dialog is given files as its default format too.
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral(":/no-settings"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
     const QColor chosen = QColorDialog::getColor(preselected, parent);
     if (!chosen.isValid())
         return std::nullopt;

@@ -49,6 +49,38 @@ bool captionsFit(std::initializer_list<std::span<const ControlSpec>> layouts, co
     return true;
 }
 
+// Where no fontconfig chooses for it (Windows, or a bare folder of fonts), Qt stands in for a
+// missing desktop family with the first family it knows, which may be a face for mathematics or
+// code; captions need one made for running text.
+bool madeForText(const QString& family)
+{
+    if (QFontDatabase::isFixedPitch(family))
+        return false;
+    for (const char* purpose : {"Math", "Mono", "Symbol", "Emoji", "Icons"}) {
+        if (family.contains(QLatin1String(purpose), Qt::CaseInsensitive))
+            return false;
+    }
+    return true;
+}
+
+QString desktopSansSerif(const QStringList& installed)
+{
+    QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    desktop.setStyleHint(QFont::SansSerif);
+    const QString family = QFontInfo(desktop).family();
+    if (madeForText(family))
+        return family;
+    for (const QString& candidate : installed) {
+        if (candidate.contains(QLatin1String("Sans")) && madeForText(candidate))
+            return candidate;
+    }
+    for (const QString& candidate : installed) {
+        if (madeForText(candidate))
+            return candidate;
+    }
+    return family;
+}
+
 } // namespace
 
 QFont chooseSheetFont(std::initializer_list<std::span<const ControlSpec>> layouts)
@@ -64,11 +96,8 @@ QFont chooseSheetFont(std::initializer_list<std::span<const ControlSpec>> layout
     // The layouts were drawn in the first family; they are measured only in any other.
     if (family == QLatin1String(kSameWidths[0]))
         return sized(family, kSheetPixels);
-    if (family.isEmpty()) {
-        QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        desktop.setStyleHint(QFont::SansSerif);
-        family = QFontInfo(desktop).family();
-    }
+    if (family.isEmpty())
+        family = desktopSansSerif(installed);
     int pixels = kSheetPixels;
     while (pixels > kSmallestPixels && !captionsFit(layouts, sized(family, pixels)))
         --pixels;
