@@ -198,6 +198,48 @@ package: dist
 package-check:
 	@tests/package/check_package.sh $(PACKAGE_DEB)
 
+# The program for 64-bit Windows, cross-built with Debian's mingw-w64 against Qt built from
+# Debian's own qt6-base source package (once per machine, kept in /var/cache/mjcalc; see
+# tools/windows/build-qt.sh), and the zip and installer Windows players download, in dist/.
+WINDOWS_PACKAGES       = cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev dpkg-dev patch \
+                         xz-utils nsis zip python3
+# The suite and the program run under wine on an X server of their own; NSIS's installer stub is
+# a 32-bit program, so wine needs its 32-bit half too.
+WINDOWS_CHECK_PACKAGES = wine wine64 xvfb x11-utils xdotool xclip imagemagick python3-pefile unzip \
+                         fonts-liberation2 fonts-dejavu-core fonts-wine
+
+.PHONY: windows windows-check windows-references windows-bench windows-deps windows-check-deps
+
+windows-deps:
+	$(call ensure_packages,$(WINDOWS_PACKAGES))
+
+windows-check-deps:
+	@if ! dpkg-query -W -f='$${Status}' wine32:i386 2>/dev/null | grep -q "ok installed"; then \
+	  if [ "$$(id -u)" != 0 ]; then \
+	    echo "wine's 32-bit half is missing. Install it with:"; \
+	    echo "  sudo dpkg --add-architecture i386 && sudo apt-get update && sudo apt-get install -y wine32:i386"; \
+	    exit 1; \
+	  fi; \
+	  echo "Installing Debian packages: wine32:i386"; \
+	  dpkg --add-architecture i386 && apt-get update -q >/dev/null && \
+	    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends wine32:i386 >/dev/null || exit 1; \
+	fi
+	$(call ensure_packages,$(WINDOWS_CHECK_PACKAGES))
+
+windows: windows-deps
+	@tools/windows/build.sh
+
+windows-check: windows-check-deps
+	@tools/windows/check.sh
+
+# Draws the Windows build's reference pictures in tests/reference/windows again, under wine.
+windows-references: windows-check-deps
+	@tools/windows/references.sh
+
+# Start-up under wine against the plain sheet, cross-built the same way.
+windows-bench: windows-check-deps
+	@tools/windows/bench.sh
+
 # Redraws the tile pictures and icons under resources/ (needs a CJK font, which it installs).
 tiles:
 	tools/tilegen/generate.sh
@@ -205,4 +247,4 @@ tiles:
 clean:
 	rm -rf $(BUILD_DIR)
 	rm -rf $(SANITIZE_DIR) $(FUZZ_DIR)
-	rm -rf $(PACKAGE_DIR) $(DIST_DIR)
+	rm -rf $(PACKAGE_DIR) $(DIST_DIR) build-windows

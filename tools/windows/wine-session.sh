@@ -1,0 +1,33 @@
+# Sourced by the scripts that run Windows programs here: a wine prefix and an X server of their
+# own, in a temporary folder, both gone when the script ends. Sets WORK, WINEPREFIX and DISPLAY.
+# The caller may add process ids to STARTED, to be stopped at the end too.
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/mjcalc-wine.XXXXXX")
+export WINEPREFIX=$WORK/prefix WINEDEBUG=-all WINEARCH=win64
+# Wine's Mono and Gecko would be offered for download at the first start; nothing here needs them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+STARTED=()
+# shellcheck disable=SC2317 # called by the trap
+end_wine_session() {
+  wineserver -k 2>/dev/null
+  for pid in "${STARTED[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${STARTED[@]}"; do wait "$pid" 2>/dev/null; done
+  rm -rf "$WORK"
+}
+trap end_wine_session EXIT
+
+# The first free display from :90 on.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+export DISPLAY=:$display
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+STARTED+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "the X server $DISPLAY did not start" >&2; exit 1; }
+wine wineboot -i >/dev/null 2>&1
+wineserver -w
+[ -d "$WINEPREFIX/drive_c/windows/system32" ] || { echo "wine could not make a prefix in $WINEPREFIX" >&2; exit 1; }
+# Wine's stand-ins for Windows' dialog and title-bar fonts (Tahoma, Marlett, from fonts-wine) are
+# not found where Debian installs them, so wine would draw every dialog and menu in the first
+# family it knows; a Windows machine has them in its fonts folder.
+cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null ||
+  { echo "wine's fonts are missing: install the Debian package fonts-wine" >&2; exit 1; }
