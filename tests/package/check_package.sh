@@ -10,7 +10,7 @@
 # shellcheck disable=SC2015
 set -uo pipefail
 
-deb=${1:-dist/mjcalc_1.00-1_amd64.deb}
+deb=${1:?"usage: $0 dist/mjcalc_<version>_<arch>.deb (make package-check names the one make package built)"}
 here=$(cd "$(dirname "$0")" && pwd)
 id=org.mjcalc.MJCalculator
 main_title="V! Mah-Jongg Calculator"
@@ -133,6 +133,16 @@ if command -v man >/dev/null; then
         fail "man does not find the mjcalc page"
 fi
 
+# One version throughout: the package's upstream part, the metadata's newest release, the manual
+# page's heading and, below, the running program's own.
+upstream=$(echo "$version" | sed 's/^[0-9]*://; s/-[^-]*$//')
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' /usr/share/metainfo/$id.metainfo.xml | head -n1)
+[ "$release" = "$upstream" ] && pass "the metadata's newest release is $upstream" ||
+    fail "the metadata's newest release is '$release', the package's upstream version $upstream"
+heading=$(zcat /usr/share/man/man1/mjcalc.1.gz | sed -n 's/^\.TH .*"MJ Calculator \([^"]*\)".*/\1/p')
+[ "$heading" = "$upstream" ] && pass "the manual page's heading names version $upstream" ||
+    fail "the manual page's heading names version '$heading', the package's $upstream"
+
 # --- What the installed program needs of the system ---------------------------------------------
 missing_libs=$(ldd $program | grep 'not found')
 [ -z "$missing_libs" ] && pass "every shared library of $program is installed" ||
@@ -226,6 +236,8 @@ fi
 # Qt's own option stands in for a display.
 run_probed offscreen mjcalc -platform offscreen
 expect_shown offscreen "-platform offscreen, no display" offscreen $?
+grep -qxF "name mjcalc $upstream" "$work/offscreen.out" && pass "mjcalc calls itself version $upstream" ||
+    fail "mjcalc does not call itself version $upstream: $(grep '^name ' "$work/offscreen.out")"
 
 # --- On an X server -----------------------------------------------------------------------------
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/xvfb.display" 2>"$work/xvfb.log" &
