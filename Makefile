@@ -179,7 +179,7 @@ PACKAGE_DEB       = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).deb
 PACKAGE_CHANGES   = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).changes
 # What the test suite needs at build time: debian/control lists it with the nocheck profile.
 PACKAGE_NOCHECK   = $(filter nocheck,$(DEB_BUILD_OPTIONS))
-PACKAGE_TEST_DEPS = $(if $(PACKAGE_NOCHECK),,$(TEST_PACKAGES) fonts-liberation2 fonts-dejavu-core)
+PACKAGE_TEST_DEPS = $(if $(PACKAGE_NOCHECK),,$(TEST_PACKAGES) fonts-liberation2 fonts-dejavu-core fontconfig)
 
 .PHONY: package package-check
 
