@@ -181,6 +181,10 @@ PACKAGE_CHANGES   = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).change
 PACKAGE_NOCHECK   = $(filter nocheck,$(DEB_BUILD_OPTIONS))
 PACKAGE_TEST_DEPS = $(if $(PACKAGE_NOCHECK),,$(TEST_PACKAGES) fonts-liberation2 fonts-dejavu-core fontconfig)
 
+# lintian warns when it runs as root. Started as root, make package runs it as the user nobody, on
+# a copy of the upload in a temporary folder that user can read; as any other user, on dist/.
+PACKAGE_LINTIAN   = lintian --fail-on error,warning --display-info
+
 .PHONY: package package-check
 
 package: dist
@@ -198,7 +202,16 @@ package: dist
 	@for f in $(PACKAGE_DIR)/mjcalc_* $(PACKAGE_DIR)/mjcalc-dbgsym_*; do \
 	  if [ -f "$$f" ]; then mv "$$f" $(DIST_DIR)/; fi; \
 	done
-	lintian --fail-on error,warning --display-info $(PACKAGE_CHANGES)
+	@if [ "$$(id -u)" = 0 ] && id nobody >/dev/null 2>&1; then \
+	  copy=$$(mktemp -d "$${TMPDIR:-/tmp}/mjcalc-lintian.XXXXXX") || exit 1; \
+	  cp -p $(DIST_DIR)/mjcalc* "$$copy"/ && chmod -R a+rX "$$copy" && cd "$$copy" && \
+	    echo "lintian, as nobody, on a copy of $(PACKAGE_CHANGES)" && \
+	    setpriv --reuid="$$(id -u nobody)" --regid="$$(id -g nobody)" --clear-groups --reset-env \
+	      $(PACKAGE_LINTIAN) $(notdir $(PACKAGE_CHANGES)); \
+	  status=$$?; rm -rf "$$copy"; exit $$status; \
+	else \
+	  echo "$(PACKAGE_LINTIAN) $(PACKAGE_CHANGES)"; $(PACKAGE_LINTIAN) $(PACKAGE_CHANGES); \
+	fi
 	@echo "Built $(PACKAGE_DEB) and the source package $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION).dsc"
 
 # Installs the package built by `make package` with apt, runs the installed program, and removes
