@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the package that `make package` built the way a user would (apt-get install ./...deb),
-# checks its fields, its files and what the installed program needs of the system, starts it on
-# the offscreen platform, on an X server (its window's class, and no session bus launched behind
-# the player's back) and on a Wayland compositor with no X server, then removes it with --purge
-# and checks that none of its files are left. Runs as root (CI does); an mjcalc already installed
-# on the machine is removed first, and is gone afterwards. What the check itself needs (an X
-# server, a compositor, D-Bus's tools) it installs, and leaves installed.
+# Runs the package's own tests (debian/tests) with autopkgtest on this machine. Then installs the
+# package that `make package` built the way a user would (apt-get install ./...deb), checks its
+# fields, its files and what the installed program needs of the system, starts it on the offscreen
+# platform, on an X server (its window's class, and no session bus launched behind the player's
+# back) and on a Wayland compositor with no X server, then removes it with --purge and checks that
+# none of its files are left. Runs as root (CI does); an mjcalc already installed on the machine is
+# removed, and is gone afterwards. What the check itself needs (autopkgtest, an X server, a
+# compositor, D-Bus's tools) it installs, and leaves installed, as autopkgtest leaves what the
+# package's tests need.
 # pass only echoes, so "check && pass || fail" reads as the if-else it looks like.
 # shellcheck disable=SC2015
 set -uo pipefail
@@ -56,6 +58,7 @@ want xprop x11-utils
 want weston weston
 want dbus-launch dbus-x11
 want dbus-monitor dbus-bin
+want autopkgtest autopkgtest
 if [ -n "$check_packages" ]; then
     echo "Installing Debian packages:$check_packages"
     # shellcheck disable=SC2086 # one word per package
@@ -68,6 +71,22 @@ fi
 # them and the platform, then closes them as a user would.
 g++ -std=c++17 -shared -fPIC -O1 -o "$work/libprobe.so" "$here/../program/probe.cpp" \
     $(pkg-config --cflags --libs Qt6Widgets) || stop "could not build the probe"
+
+# --- Debian's tests of the installed package (debian/tests) ---------------------------------------
+# As Debian's CI runs them: autopkgtest unpacks the source package built beside the .deb, installs
+# the .deb and what the tests need, and runs them here, on this machine (the null runner). The
+# checks below then install the package from scratch again.
+dsc=$(dirname "$deb")/$(basename "$deb" | sed 's/_[^_]*\.deb$//').dsc
+if [ ! -f "$dsc" ]; then
+    fail "$dsc is missing: make package builds it beside $deb"
+elif autopkgtest --output-dir "$work/autopkgtest" "$deb" "$dsc" -- null >"$work/autopkgtest.log" 2>&1; then
+    sed 's/^/  /' "$work/autopkgtest/summary"
+    pass "autopkgtest $deb $dsc -- null"
+else
+    rc=$?
+    cat "$work/autopkgtest.log"
+    fail "autopkgtest $deb $dsc -- null exited with status $rc"
+fi
 
 if dpkg-query -W -f='${db:Status-Status}' mjcalc 2>/dev/null | grep -q '^installed$'; then
     echo "Removing the mjcalc already installed, so that the test installs from scratch"
