@@ -139,10 +139,12 @@ fuzz:
 # current commit, and only those, but for debian/ (.gitattributes), which a Debian source package
 # carries apart from the upstream tarball. The same commit gives the same bytes: git archive stamps every
 # file with the commit's time, its settings that could change the contents are fixed here, and xz
-# packs on one thread with fixed settings. Changes not yet committed are not in it.
+# packs on one thread with fixed settings. Changes not yet committed are not in it. The version is
+# CMakeLists.txt's project() version, written as the program shows it: "1.00" for 1.0 (make counts
+# parentheses, so a dot stands for the opening one).
 DIST_DIR          = dist
-PACKAGE_VERSION   = $(shell sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p' debian/changelog)
-UPSTREAM_VERSION  = $(shell echo '$(PACKAGE_VERSION)' | sed 's/-[^-]*$$//')
+UPSTREAM_VERSION  = $(shell sed -n 's/^project.mjcalc VERSION \([0-9]*\)\.\([0-9]*\)[.0-9]* .*/\1 \2/p' \
+                      CMakeLists.txt | xargs printf '%d.%02d')
 DIST_TARBALL      = $(DIST_DIR)/mjcalc-$(UPSTREAM_VERSION).tar.xz
 
 .PHONY: dist
@@ -167,17 +169,27 @@ dist:
 # source folder, so it works inside $(PACKAGE_DIR); the packages and their records then go to
 # $(DIST_DIR)/.
 PACKAGE_DIR       = build-package
+# Debian's version of the package: the upstream version, which the changelog must repeat, and a
+# revision of its own.
+PACKAGE_VERSION   = $(shell sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p' debian/changelog)
+PACKAGE_UPSTREAM  = $(shell echo '$(PACKAGE_VERSION)' | sed 's/^[0-9]*://; s/-[^-]*$$//')
 PACKAGE_PACKAGES  = build-essential debhelper dpkg-dev lintian xz-utils
 PACKAGE_ARCH      = $(shell dpkg --print-architecture)
 PACKAGE_DEB       = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).deb
 PACKAGE_CHANGES   = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).changes
 # What the test suite needs at build time: debian/control lists it with the nocheck profile.
 PACKAGE_NOCHECK   = $(filter nocheck,$(DEB_BUILD_OPTIONS))
-PACKAGE_TEST_DEPS = $(if $(PACKAGE_NOCHECK),,$(TEST_PACKAGES) fonts-liberation2 fonts-dejavu-core)
+PACKAGE_TEST_DEPS = $(if $(PACKAGE_NOCHECK),,$(TEST_PACKAGES) fonts-liberation2 fonts-dejavu-core fontconfig)
+
+# lintian warns when it runs as root. Started as root, make package runs it as the user nobody, on
+# a copy of the upload in a temporary folder that user can read; as any other user, on dist/.
+PACKAGE_LINTIAN   = lintian --fail-on error,warning --display-info
 
 .PHONY: package package-check
 
 package: dist
+	@[ "$(PACKAGE_UPSTREAM)" = "$(UPSTREAM_VERSION)" ] || { echo "make package: debian/changelog's" \
+	  "$(PACKAGE_VERSION) is not version $(UPSTREAM_VERSION) of CMakeLists.txt; add a changelog entry"; exit 1; }
 	$(call ensure_packages,$(BUILD_PACKAGES) $(PACKAGE_PACKAGES) $(PACKAGE_TEST_DEPS))
 	@rm -rf $(PACKAGE_DIR) && mkdir -p $(PACKAGE_DIR)
 	@cp $(DIST_TARBALL) $(PACKAGE_DIR)/mjcalc_$(UPSTREAM_VERSION).orig.tar.xz
@@ -190,7 +202,16 @@ package: dist
 	@for f in $(PACKAGE_DIR)/mjcalc_* $(PACKAGE_DIR)/mjcalc-dbgsym_*; do \
 	  if [ -f "$$f" ]; then mv "$$f" $(DIST_DIR)/; fi; \
 	done
-	lintian --fail-on error,warning --display-info $(PACKAGE_CHANGES)
+	@if [ "$$(id -u)" = 0 ] && id nobody >/dev/null 2>&1; then \
+	  copy=$$(mktemp -d "$${TMPDIR:-/tmp}/mjcalc-lintian.XXXXXX") || exit 1; \
+	  cp -p $(DIST_DIR)/mjcalc* "$$copy"/ && chmod -R a+rX "$$copy" && cd "$$copy" && \
+	    echo "lintian, as nobody, on a copy of $(PACKAGE_CHANGES)" && \
+	    setpriv --reuid="$$(id -u nobody)" --regid="$$(id -g nobody)" --clear-groups --reset-env \
+	      $(PACKAGE_LINTIAN) $(notdir $(PACKAGE_CHANGES)); \
+	  status=$$?; rm -rf "$$copy"; exit $$status; \
+	else \
+	  echo "$(PACKAGE_LINTIAN) $(PACKAGE_CHANGES)"; $(PACKAGE_LINTIAN) $(PACKAGE_CHANGES); \
+	fi
 	@echo "Built $(PACKAGE_DEB) and the source package $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION).dsc"
 
 # Installs the package built by `make package` with apt, runs the installed program, and removes

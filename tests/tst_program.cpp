@@ -24,7 +24,7 @@ private slots:
         QTest::newRow("starts with the sheet, ends with its last window")
             << "report"
             << "-platform offscreen" << 0
-            << QStringList{"name mjcalc 1.00", "icon 16 24 32 48 64",
+            << QStringList{"name mjcalc " MJCALC_VERSION_TEXT, "icon 16 24 32 48 64",
                            "session bus disabled:", "window Form1 V! Mah-Jongg Calculator",
                            "sheet font Liberation Sans 11px"};
         QTest::newRow("a custom colour lasts for the run only")

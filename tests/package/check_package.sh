@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the package that `make package` built the way a user would (apt-get install ./...deb),
-# checks its fields, its files and what the installed program needs of the system, starts it on
-# the offscreen platform, on an X server (its window's class, and no session bus launched behind
-# the player's back) and on a Wayland compositor with no X server, then removes it with --purge
-# and checks that none of its files are left. Runs as root (CI does); an mjcalc already installed
-# on the machine is removed first, and is gone afterwards. What the check itself needs (an X
-# server, a compositor, D-Bus's tools) it installs, and leaves installed.
+# Runs the package's own tests (debian/tests) with autopkgtest on this machine. Then installs the
+# package that `make package` built the way a user would (apt-get install ./...deb), checks its
+# fields, its files and what the installed program needs of the system, starts it on the offscreen
+# platform, on an X server (its window's class, and no session bus launched behind the player's
+# back) and on a Wayland compositor with no X server, then removes it with --purge and checks that
+# none of its files are left. Runs as root (CI does); an mjcalc already installed on the machine is
+# removed, and is gone afterwards. What the check itself needs (autopkgtest, an X server, a
+# compositor, D-Bus's tools) it installs, and leaves installed, as autopkgtest leaves what the
+# package's tests need.
 # pass only echoes, so "check && pass || fail" reads as the if-else it looks like.
 # shellcheck disable=SC2015
 set -uo pipefail
 
-deb=${1:-dist/mjcalc_1.00-1_amd64.deb}
+deb=${1:?"usage: $0 dist/mjcalc_<version>_<arch>.deb (make package-check names the one make package built)"}
 here=$(cd "$(dirname "$0")" && pwd)
 id=org.mjcalc.MJCalculator
 main_title="V! Mah-Jongg Calculator"
@@ -56,6 +58,7 @@ want xprop x11-utils
 want weston weston
 want dbus-launch dbus-x11
 want dbus-monitor dbus-bin
+want autopkgtest autopkgtest
 if [ -n "$check_packages" ]; then
     echo "Installing Debian packages:$check_packages"
     # shellcheck disable=SC2086 # one word per package
@@ -68,6 +71,22 @@ fi
 # them and the platform, then closes them as a user would.
 g++ -std=c++17 -shared -fPIC -O1 -o "$work/libprobe.so" "$here/../program/probe.cpp" \
     $(pkg-config --cflags --libs Qt6Widgets) || stop "could not build the probe"
+
+# --- Debian's tests of the installed package (debian/tests) ---------------------------------------
+# As Debian's CI runs them: autopkgtest unpacks the source package built beside the .deb, installs
+# the .deb and what the tests need, and runs them here, on this machine (the null runner). The
+# checks below then install the package from scratch again.
+dsc=$(dirname "$deb")/$(basename "$deb" | sed 's/_[^_]*\.deb$//').dsc
+if [ ! -f "$dsc" ]; then
+    fail "$dsc is missing: make package builds it beside $deb"
+elif autopkgtest --output-dir "$work/autopkgtest" "$deb" "$dsc" -- null >"$work/autopkgtest.log" 2>&1; then
+    sed 's/^/  /' "$work/autopkgtest/summary"
+    pass "autopkgtest $deb $dsc -- null"
+else
+    rc=$?
+    cat "$work/autopkgtest.log"
+    fail "autopkgtest $deb $dsc -- null exited with status $rc"
+fi
 
 if dpkg-query -W -f='${db:Status-Status}' mjcalc 2>/dev/null | grep -q '^installed$'; then
     echo "Removing the mjcalc already installed, so that the test installs from scratch"
@@ -132,6 +151,16 @@ if command -v man >/dev/null; then
     [ "$(man -w mjcalc 2>/dev/null)" = /usr/share/man/man1/mjcalc.1.gz ] && pass "man -w mjcalc" ||
         fail "man does not find the mjcalc page"
 fi
+
+# One version throughout: the package's upstream part, the metadata's newest release, the manual
+# page's heading and, below, the running program's own.
+upstream=$(echo "$version" | sed 's/^[0-9]*://; s/-[^-]*$//')
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' /usr/share/metainfo/$id.metainfo.xml | head -n1)
+[ "$release" = "$upstream" ] && pass "the metadata's newest release is $upstream" ||
+    fail "the metadata's newest release is '$release', the package's upstream version $upstream"
+heading=$(zcat /usr/share/man/man1/mjcalc.1.gz | sed -n 's/^\.TH .*"MJ Calculator \([^"]*\)".*/\1/p')
+[ "$heading" = "$upstream" ] && pass "the manual page's heading names version $upstream" ||
+    fail "the manual page's heading names version '$heading', the package's $upstream"
 
 # --- What the installed program needs of the system ---------------------------------------------
 missing_libs=$(ldd $program | grep 'not found')
@@ -226,6 +255,8 @@ fi
 # Qt's own option stands in for a display.
 run_probed offscreen mjcalc -platform offscreen
 expect_shown offscreen "-platform offscreen, no display" offscreen $?
+grep -qxF "name mjcalc $upstream" "$work/offscreen.out" && pass "mjcalc calls itself version $upstream" ||
+    fail "mjcalc does not call itself version $upstream: $(grep '^name ' "$work/offscreen.out")"
 
 # --- On an X server -----------------------------------------------------------------------------
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/xvfb.display" 2>"$work/xvfb.log" &
