@@ -10,6 +10,10 @@
 
 #include <utility>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace mjcalc {
 
 namespace {
@@ -153,12 +157,30 @@ std::optional<QColor> QtDialogs::pickColour(QWidget* parent, const QColor& prese
     // colours in the configuration folder and offers them in the next run. Pointed at a folder
     // inside the program's resources, which can be neither created nor written, they last for
     // the run only. Done here rather than at start-up, because only this dialog reads or writes
-    // settings, and most runs never open it. On Windows the native format is the registry,
-    // which no path redirects, so the dialog is given files as its default format too.
+    // settings, and most runs never open it.
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral(":/no-settings"));
-    QSettings::setDefaultFormat(QSettings::IniFormat);
+#ifdef Q_OS_WIN
+    // On Windows the dialog's settings are the user's registry, which no path redirects. While
+    // it is open, and as it is destroyed, when it stores them, this process sees the user's
+    // hive through a volatile key of its own, which is never saved and under which no lasting
+    // key can be made; the key goes again with the dialog.
+    const wchar_t* const standIn = L"Software\\MJ Calculator colour dialog";
+    HKEY volatileKey = nullptr;
+    const bool redirected =
+        RegCreateKeyExW(HKEY_CURRENT_USER, standIn, 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr) == ERROR_SUCCESS &&
+        RegOverridePredefKey(HKEY_CURRENT_USER, volatileKey) == ERROR_SUCCESS;
+#endif
     const QColor chosen = QColorDialog::getColor(preselected, parent);
+#ifdef Q_OS_WIN
+    if (redirected)
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    if (volatileKey) {
+        RegCloseKey(volatileKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, standIn);
+    }
+#endif
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
