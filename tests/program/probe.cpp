@@ -70,7 +70,9 @@ void probe()
             if (qEnvironmentVariable("MJCALC_PROBE") == QLatin1String("custom colour"))
                 addCustomColour(window);
         }
-        QApplication::closeAllWindows();
+        // Half a second on screen first, as a player's window is: Qt 6.4's Wayland plugin can
+        // deadlock at exit, one run in ten, when windows go within milliseconds of being mapped.
+        QTimer::singleShot(500, qApp, [] { QApplication::closeAllWindows(); });
     });
     poll->start(10);
 }
