@@ -3,12 +3,13 @@
 # with a wine prefix of its own:
 #   - mjcalc.exe as a file: a 64-bit GUI program that imports only Windows' own DLLs and carries
 #     its icon and version record;
-#   - the cross-built test suite, on Qt's offscreen platform;
 #   - the real program on the windows platform, used by keyboard as a player would: a table
 #     limit, two boxes, the result copied, a colour chosen, the fan counter opened, every window
 #     closed; and that it wrote no file and no registry key;
+#   - the cross-built test suite, on Qt's offscreen platform;
 #   - the zip and the installer: unpacked or installed, started, uninstalled, nothing left;
-#   - a screenshot of the main window under wine, in the build folder.
+#   - a screenshot of the main window under wine, in the build folder (copied by hand to
+#     resources/screenshots/calculator-windows.png when the look changes).
 # pass only echoes, so "check && pass || fail" reads as the if-else it looks like.
 # shellcheck disable=SC2015
 set -uo pipefail

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run Windows programs here: a wine prefix and an X server of their
 # own, in a temporary folder, both gone when the script ends. Sets WORK, WINEPREFIX and DISPLAY.
 # The caller may add process ids to STARTED, to be stopped at the end too.
