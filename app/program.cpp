@@ -6,6 +6,7 @@
 #include "toolkit/sheetfont.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QPixmap>
 
@@ -26,12 +27,12 @@ void describeApplication(QApplication& application)
 
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
-    // Only the sizes a title bar or task bar uses; the large ones, for launchers, are installed
-    // beside the desktop entry.
+    // The sizes a title bar or task bar uses, as many as the resources bring; the large ones,
+    // for launchers, are installed beside the desktop entry.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(
-            QPixmap::fromImage(readPng(QStringLiteral(":/icons/mjcalc-%1.png").arg(size))));
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& file : icons.entryList(QDir::Files))
+        icon.addPixmap(QPixmap::fromImage(readPng(icons.filePath(file))));
     QApplication::setWindowIcon(icon);
 
     useSheetFont(chooseSheetFont({form1Controls(), form3Controls()}));

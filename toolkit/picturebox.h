@@ -16,7 +16,6 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const QPixmap& picture);
-    [[nodiscard]] const QPixmap& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
