@@ -1,6 +1,6 @@
 #include "app/menubar.h"
 
-#include "toolkit/dialogs.h"
+#include "toolkit/playerinput.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -87,12 +87,11 @@ void installMenuBar(QMainWindow& window, const MenuCommands& commands)
     window.resize(window.sizeHint());
 }
 
-void showHowItWorks(Dialogs& dialogs, QWidget* parent)
+void showHowItWorks(PlayerInput& input)
 {
-    dialogs.message(parent,
-                    QStringLiteral("For the Calculator fill in TableLimit-for the FanCounter click "
-                                   "seat and prevailing wind before clicking other boxes"),
-                    MessageIcon::Information, QStringLiteral("Check This!"));
+    input.message(QStringLiteral("For the Calculator fill in TableLimit-for the FanCounter click "
+                                 "seat and prevailing wind before clicking other boxes"),
+                  MessageIcon::Information, QStringLiteral("Check This!"));
 }
 
 } // namespace mjcalc

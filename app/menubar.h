@@ -5,11 +5,10 @@
 #include <functional>
 
 class QMainWindow;
-class QWidget;
 
 namespace mjcalc {
 
-class Dialogs;
+class PlayerInput;
 
 // What the menu items do; the menu bar itself knows nothing of windows or colours.
 struct MenuCommands {
@@ -21,6 +20,7 @@ struct MenuCommands {
 
 void installMenuBar(QMainWindow& window, const MenuCommands& commands);
 
-void showHowItWorks(Dialogs& dialogs, QWidget* parent);
+// Over the window whose input it is, as a message of that window.
+void showHowItWorks(PlayerInput& input);
 
 } // namespace mjcalc

@@ -44,7 +44,6 @@ QWidget* WindowCatalogue::open(FormId id)
         window = create(id);
         window->setAttribute(Qt::WA_DeleteOnClose);
         windows_[indexOf(id)] = window;
-        emit created(id);
     }
     // A window left minimized must come back too: without a task bar it could not be reached.
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -79,7 +78,7 @@ Form1* WindowCatalogue::createForm1()
                        [this, form1] { chooseTextColour(*form1, state_.colours, dialogs_); },
                        [this, form1] { chooseBackgroundColour(*form1, state_.colours, dialogs_); },
                        [this](FormId target) { open(target); },
-                       [this, form1] { showHowItWorks(dialogs_, form1); },
+                       [form1] { showHowItWorks(form1->input()); },
                    });
     return form1;
 }

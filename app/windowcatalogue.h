@@ -27,10 +27,6 @@ public:
     QWidget* open(FormId id);
     [[nodiscard]] QWidget* window(FormId id) const;
 
-signals:
-    // A window was built: for the fan counter, its load step ran.
-    void created(mjcalc::FormId id);
-
 private:
     QWidget* create(FormId id);
     Form1* createForm1();

@@ -4,9 +4,8 @@
 #include "calculator/handbreakdown.h"
 #include "calculator/tablelimit.h"
 #include "toolkit/copyresult.h"
-#include "toolkit/dialogs.h"
-#include "toolkit/formlayout.h"
 #include "toolkit/numbertext.h"
+#include "toolkit/playerinput.h"
 #include "toolkit/sheet.h"
 
 #include <QCheckBox>
@@ -15,21 +14,17 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include <cstring>
-#include <vector>
-
 namespace mjcalc {
 
 namespace {
 
 // The controls the window drives, by their numbers on the sheet.
 constexpr int kLimitBox = 1;
+constexpr int kEastBox = 1;
 constexpr int kFlowerLabel = 36;
 constexpr int kPayoutLabel = 37;
 constexpr int kPointsLabel = 38;
-constexpr int kHintButtons[] = {1, 2, 3};
 constexpr int kWorthlessHandHint = 3;
-constexpr int kFewerFlowersButton = 4;
 constexpr int kClearAllButton = 6;
 constexpr int kClearButton = 7;
 
@@ -63,7 +58,7 @@ BoxValue boxValue(const QCheckBox* box)
 } // namespace
 
 Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), state_(state), dialogs_(dialogs)
+    : QMainWindow(parent), state_(state)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("V! Mah-Jongg Calculator"));
@@ -71,39 +66,43 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
     sheet_ = new Sheet(QSize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height)), this);
     sheet_->setObjectName(QStringLiteral("Form1Sheet"));
     setCentralWidget(sheet_);
-    const FormControls controls = buildControls(sheet_, form1Controls());
+    controls_ = buildControls(sheet_, form1Controls());
+    input_ = new PlayerInput(dialogs, sheet_);
 
-    text1_ = controls.get<QLineEdit>(ControlKind::TextBox, kLimitBox);
-    flowerLabel_ = controls.get<QLabel>(ControlKind::Label, kFlowerLabel);
-    payoutLabel_ = controls.get<QLabel>(ControlKind::Label, kPayoutLabel);
-    pointsLabel_ = controls.get<QLabel>(ControlKind::Label, kPointsLabel);
-    for (const ControlSpec& entry : controls.table()) {
-        if (entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel)
-            labels_.append(static_cast<QLabel*>(controls.widget(entry)));
+    text1_ = controls_.get<QLineEdit>(ControlKind::TextBox, kLimitBox);
+    eastBox_ = controls_.get<QCheckBox>(ControlKind::CheckBox, kEastBox);
+    flowerLabel_ = controls_.get<QLabel>(ControlKind::Label, kFlowerLabel);
+    payoutLabel_ = controls_.get<QLabel>(ControlKind::Label, kPayoutLabel);
+    pointsLabel_ = controls_.get<QLabel>(ControlKind::Label, kPointsLabel);
+    for (const ControlSpec& entry : controls_.table()) {
+        QWidget* control = controls_.widget(entry);
+        if (entry.purpose.role == Role::Hint)
+            connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
+                    [this, hint = entry.number] { showHint(hint); });
         if (entry.kind != ControlKind::CheckBox)
             continue;
-        const int box = entry.number;
-        Q_ASSERT(box >= kEastBox && box <= kHighestBox && box != kMissingBox);
-        boxes_[box] = static_cast<QCheckBox*>(controls.widget(entry));
+        auto* box = static_cast<QCheckBox*>(control);
+        if (const int rule = rowRule(controls_.table(), entry); rule != kNoRule)
+            scoredBoxes_.push_back({box, static_cast<PointsRule>(rule)});
         // stateChanged, not clicked: a box the program clears must recount just like a click.
-        connect(boxes_[box], &QCheckBox::stateChanged, this, [this] {
-            Dialogs::Action action(dialogs_);
+        connect(box, &QCheckBox::stateChanged, this, [this] {
+            PlayerInput::Action action(*input_);
             tonen();
         });
     }
 
     connect(text1_, &QLineEdit::textChanged, this, &Form1::text1Change);
-    const auto button = [&controls](int number) {
-        return controls.get<QPushButton>(ControlKind::Button, number);
+    const auto button = [this](int number) {
+        return controls_.get<QPushButton>(ControlKind::Button, number);
     };
-    for (int hint : kHintButtons)
-        connect(button(hint), &QPushButton::clicked, this, [this, hint] { showHint(hint); });
     connect(button(kFewerFlowersButton), &QPushButton::clicked, this, [this] { stepFlowers(-1); });
     connect(button(kMoreFlowersButton), &QPushButton::clicked, this, [this] { stepFlowers(+1); });
     connect(button(kClearAllButton), &QPushButton::clicked, this, &Form1::command6Click);
     connect(button(kClearButton), &QPushButton::clicked, this, &Form1::command7Click);
 
-    describeForScreenReaders(controls);
+    controls_.describeForScreenReaders();
+    button(kFewerFlowersButton)->setAccessibleName(QStringLiteral("One flower or season fewer"));
+    button(kMoreFlowersButton)->setAccessibleName(QStringLiteral("One flower or season more"));
     offerResultCopy(this, {payoutLabel_, pointsLabel_}, [this] { return resultText(); });
     // Explicitly: left to itself a window is never shown wider than two thirds of the screen.
     resize(sizeHint());
@@ -152,7 +151,7 @@ void Form1::eastofniet(std::int64_t& amount) const
 
 bool Form1::eastTicked() const
 {
-    return boxValue(boxes_[kEastBox]) == BoxValue::Ticked;
+    return boxValue(eastBox_) == BoxValue::Ticked;
 }
 
 Breakdown Form1::breakdown() const
@@ -180,9 +179,9 @@ QString Form1::resultText() const
 HandSheet Form1::readSheet() const
 {
     HandSheet sheet;
-    for (int box = kEastBox; box <= kHighestBox; ++box) {
-        if (boxes_[box])
-            sheet.boxes[box] = boxValue(boxes_[box]);
+    for (const ScoredBox& scored : scoredBoxes_) {
+        if (boxValue(scored.box) == BoxValue::Ticked)
+            sheet.tick(scored.rule);
     }
     sheet.flowerCount = state_.FlowerCount;
     sheet.tableLimit = state_.TableLimit;
@@ -194,23 +193,23 @@ void Form1::reportOverflow()
     // A wrapped or stale figure would be read as the hand's worth, so neither stays on screen;
     // the breakdown still tells where the count stopped.
     showResults({}, {}, breakdown());
-    dialogs_.message(this, kTooLarge, MessageIcon::Error);
+    input_->message(kTooLarge, MessageIcon::Error);
 }
 
 void Form1::text1Change()
 {
     // Putting the highest limit in the box comes back here, and may overflow: still one message.
-    Dialogs::Action action(dialogs_);
+    PlayerInput::Action action(*input_);
     const LimitDecision decision =
         decideTableLimit(text1_->text(), NumberSeparators::of(QLocale()));
     switch (decision.action) {
     case LimitAction::Ignore:
         return;
     case LimitAction::Typo:
-        dialogs_.message(this, kTypo, MessageIcon::Warning);
+        input_->message(kTypo, MessageIcon::Warning);
         return;
     case LimitAction::TooHigh:
-        dialogs_.message(this, kTooHigh, MessageIcon::Error);
+        input_->message(kTooHigh, MessageIcon::Error);
         // Changing the text comes straight back here with the highest limit, which takes it and
         // recounts; counting once more afterwards could only repeat that.
         text1_->setText(numberToText(kHighestTableLimit));
@@ -224,7 +223,7 @@ void Form1::text1Change()
 
 void Form1::stepFlowers(int step)
 {
-    Dialogs::Action action(dialogs_);
+    PlayerInput::Action action(*input_);
     const std::int32_t next = state_.FlowerCount + step;
     if (next >= 0 && next <= kMaxFlowers) {
         state_.FlowerCount = next;
@@ -240,29 +239,26 @@ void Form1::showFlowerCount()
 
 void Form1::showHint(int button)
 {
-    dialogs_.message(this, button == kWorthlessHandHint ? kWorthlessHint : kHonorHint,
-                     MessageIcon::Warning);
+    input_->message(button == kWorthlessHandHint ? kWorthlessHint : kHonorHint,
+                    MessageIcon::Warning);
 }
 
 void Form1::command6Click()
 {
     // Clearing is never a mistake, and the player is not asked to untick what the program is
     // unticking itself: whatever the cleared boxes meet on the way goes unsaid.
-    Dialogs::Action quiet(dialogs_, Dialogs::Action::Quiet);
+    PlayerInput::Action quiet(*input_, PlayerInput::Action::Quiet);
     state_.TableLimit = 0;
-    // An empty limit box is ignored by its change handler, so this raises no message.
-    text1_->clear();
+    // An empty limit box is ignored by its change handler, so this raises no message; each
+    // cleared box recounts through its own change handler, like a player's click.
+    controls_.clear(kClearedByClearAll);
     command7Click();
 }
 
 void Form1::command7Click()
 {
-    Dialogs::Action quiet(dialogs_, Dialogs::Action::Quiet);
-    // Each cleared box recounts through its own change handler, like a player's click.
-    for (QCheckBox* box : boxes_) {
-        if (box && boxValue(box) == BoxValue::Ticked)
-            box->setCheckState(Qt::Unchecked);
-    }
+    PlayerInput::Action quiet(*input_, PlayerInput::Action::Quiet);
+    controls_.clear(kClearedByClearHand);
     state_.FlowerCount = 0;
     flowerLabel_->clear();
     init();
@@ -272,82 +268,15 @@ void Form1::command7Click()
 
 void Form1::setTextColour(const QColor& colour)
 {
-    // Only the labels: the window draws no text of its own, and a window-wide palette would
-    // spread to the boxes and buttons.
-    for (QLabel* label : std::as_const(labels_))
-        setControlTextColour(label, colour);
+    // Only the controls the sheet colours: the window draws no text of its own, and a
+    // window-wide palette would spread to the other boxes and buttons.
+    controls_.colour(colour, std::nullopt);
 }
 
 void Form1::setBackgroundColour(const QColor& colour)
 {
     sheet_->setBackground(colour);
-    for (QLabel* label : std::as_const(labels_))
-        setControlBackground(label, colour);
-    for (QCheckBox* box : boxes_) {
-        if (box)
-            setControlBackground(box, colour);
-    }
-}
-
-void Form1::describeForScreenReaders(const FormControls& controls)
-{
-    // A box's caption is its own hidden name, useless to a listener; speak its row instead, and
-    // where the row has several boxes, which one it is.
-    const std::span<const ControlSpec> table = controls.table();
-    struct Box {
-        const ControlSpec* entry;
-        const char* row;
-    };
-    // Only labels can name a row, so each box looks through those alone.
-    std::vector<ControlSpec> labels;
-    for (const ControlSpec& entry : table) {
-        if (entry.kind == ControlKind::Label || entry.kind == ControlKind::BoldLabel)
-            labels.push_back(entry);
-    }
-    std::vector<Box> boxes;
-    for (const ControlSpec& entry : table) {
-        if (entry.kind != ControlKind::CheckBox)
-            continue;
-        boxes.push_back({&entry, rowCaption(labels, entry)});
-    }
-    for (const Box& box : boxes) {
-        int position = 0;
-        int count = 0;
-        for (const Box& other : boxes) {
-            if (other.entry->top != box.entry->top || std::strcmp(other.row, box.row) != 0)
-                continue;
-            ++count;
-            if (other.entry->left <= box.entry->left)
-                ++position;
-        }
-        // Put together piece by piece: arg() would parse a pattern for each of 71 boxes.
-        QString name = QString::fromUtf8(box.row);
-        if (count > 1) {
-            name += QLatin1String(count == 4 ? ", meld " : ", ");
-            name += QString::number(position);
-            name += QLatin1String(" of ");
-            name += QString::number(count);
-        }
-        controls.widget(*box.entry)->setAccessibleName(name);
-    }
-
-    for (const ControlSpec& entry : table) {
-        if (entry.kind != ControlKind::Button)
-            continue;
-        controls.widget(entry)->setAccessibleDescription(
-            QString::fromUtf8(rowCaption(labels, entry)));
-    }
-    for (int hint : kHintButtons)
-        controls.get<QPushButton>(ControlKind::Button, hint)
-            ->setAccessibleName(QStringLiteral("Hint"));
-    controls.get<QPushButton>(ControlKind::Button, kFewerFlowersButton)
-        ->setAccessibleName(QStringLiteral("One flower or season fewer"));
-    controls.get<QPushButton>(ControlKind::Button, kMoreFlowersButton)
-        ->setAccessibleName(QStringLiteral("One flower or season more"));
-    text1_->setAccessibleName(QStringLiteral("Table limit"));
-    flowerLabel_->setAccessibleDescription(QStringLiteral("flowers and seasons"));
-    payoutLabel_->setAccessibleDescription(QStringLiteral("V! Points"));
-    pointsLabel_->setAccessibleDescription(QStringLiteral("Your hand is worth"));
+    controls_.colour(std::nullopt, colour);
 }
 
 } // namespace mjcalc

@@ -3,12 +3,12 @@
 #include "calculator/pointsstate.h"
 #include "calculator/scoring.h"
 #include "toolkit/breakdown.h"
+#include "toolkit/formlayout.h"
 
-#include <QList>
 #include <QMainWindow>
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -17,7 +17,7 @@ class QLineEdit;
 namespace mjcalc {
 
 class Dialogs;
-class FormControls;
+class PlayerInput;
 class Sheet;
 
 // The points calculator: the hand sheet, the table limit and the two results.
@@ -37,6 +37,9 @@ public:
     // Behind the window, its labels and its check boxes; buttons and the limit box keep theirs.
     void setBackgroundColour(const QColor& colour);
 
+    // How the window takes the player's input, for the messages of its menus.
+    [[nodiscard]] PlayerInput& input() const { return *input_; }
+
 private:
     void formLoad();
     void text1Change();
@@ -55,19 +58,25 @@ private:
     [[nodiscard]] HandSheet readSheet() const;
     void showFlowerCount();
     void reportOverflow();
-    void describeForScreenReaders(const FormControls& controls);
+
+    // A box of the sheet and the scoring rule its row feeds.
+    struct ScoredBox {
+        QCheckBox* box;
+        PointsRule rule;
+    };
 
     PointsState& state_;
-    Dialogs& dialogs_;
     Sheet* sheet_ = nullptr;
+    FormControls controls_;
+    PlayerInput* input_ = nullptr;
+    QCheckBox* eastBox_ = nullptr; // Check1
     QLineEdit* text1_ = nullptr;
     QLabel* flowerLabel_ = nullptr; // Label36
     QLabel* payoutLabel_ = nullptr; // Label37
     QLabel* pointsLabel_ = nullptr; // Label38
     HandScore score_;               // the last count, kept for its breakdown
     Breakdown shown_;               // how the figures on screen came about
-    std::array<QCheckBox*, kHighestBox + 1> boxes_{};
-    QList<QLabel*> labels_;
+    std::vector<ScoredBox> scoredBoxes_;
 };
 
 } // namespace mjcalc

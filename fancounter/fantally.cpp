@@ -6,23 +6,15 @@ namespace mjcalc {
 
 namespace {
 
-struct BoxFans {
-    int box;
-    std::int32_t fans;
-    const char* caption;
-};
-
-// "All Terminals" (6) and "All Honors" (7) are maximum hands: announced, never counted.
-constexpr BoxFans kBoxFans[] = {
-    {1, 3, "All Pungs"},
-    {2, 1, "All Chows"},
-    {3, 3, "Semi Pure"},
-    {4, 6, "Pure"},
-    {10, 1, "Last tile"},
-    {5, 1, "Self Pick"},
-    {8, 1, "MJ on Suplement tile"},
-    {9, 1, "MJ on robbing kong"},
-};
+constexpr bool rowsInIdOrder()
+{
+    for (std::size_t index = 0; index < kFanRuleCount; ++index) {
+        if (static_cast<std::size_t>(kFanRows[index].id) != index)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInIdOrder());
 
 constexpr const char* kWinds[] = {"", "East", "South", "West", "North"};
 constexpr const char* kDragons[] = {"", "White", "Red", "Green"};
@@ -64,7 +56,7 @@ void countBonusTiles(Tally& tally, const FanBoard& board, const char* kind, int 
         if (tiles[seatWindTile(number)])
             tally.add(1,
                       QStringLiteral("%1 %2, of your seat").arg(QLatin1String(kind)).arg(number));
-        else if (board.ticked[kNoFlowerTableBox])
+        else if (board.has(FanRule::NoFlowerTable))
             tally.add(
                 0, QStringLiteral("%1 %2, not of your seat").arg(QLatin1String(kind)).arg(number));
         else
@@ -84,7 +76,7 @@ FanCount tallyFans(const FanBoard& board)
     const TileFlagSet& tiles = board.tiles;
     Tally tally;
 
-    if (!anyBonusTile(tiles) && !board.ticked[kNoFlowerTableBox]) {
+    if (!anyBonusTile(tiles) && !board.has(FanRule::NoFlowerTable)) {
         tally.add(1, QStringLiteral("No flowers or seasons"));
     } else {
         if (!anyBonusTile(tiles))
@@ -113,9 +105,9 @@ FanCount tallyFans(const FanBoard& board)
             tally.add(1, QStringLiteral("%1 dragon pong").arg(QLatin1String(kDragons[dragon])));
     }
 
-    for (const BoxFans& box : kBoxFans) {
-        if (board.ticked[box.box])
-            tally.add(box.fans, QString::fromLatin1(box.caption));
+    for (const FanRow& row : kFanRows) {
+        if (row.kind == FanKind::Fans && board.has(row.id))
+            tally.add(row.fans, QString::fromLatin1(row.words));
     }
     return tally.take();
 }

@@ -2,10 +2,9 @@
 
 #include "fancounter/form3layout.h"
 #include "toolkit/copyresult.h"
-#include "toolkit/dialogs.h"
-#include "toolkit/formlayout.h"
 #include "toolkit/numbertext.h"
 #include "toolkit/picturebox.h"
+#include "toolkit/playerinput.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,9 +14,6 @@ namespace mjcalc {
 
 namespace {
 
-constexpr int kAllTerminalsBox = 6;
-constexpr int kAllHonorsBox = 7;
-constexpr int kLastColouredBox = 10;
 // The controls the window drives, by their numbers on the board.
 constexpr int kTotalLabel = 8;
 constexpr int kClearAllButton = 1;
@@ -32,45 +28,40 @@ const QString kSelfPickHint =
 
 Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
     : Sheet(QSize(twipsToPixels(kForm3Width), twipsToPixels(kForm3Height))), state_(state),
-      colours_(colours), dialogs_(dialogs), images_(devicePixelRatioF())
+      colours_(colours), controls_(buildControls(this, form3Controls())),
+      input_(new PlayerInput(dialogs, this)), images_(devicePixelRatioF())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("FanCounting"));
-    const FormControls controls = buildControls(this, form3Controls());
 
-    totalLabel_ = controls.get<QLabel>(ControlKind::Label, kTotalLabel);
-    totalLabel_->setAccessibleDescription(QStringLiteral("Your FANS"));
-    auto* hint = controls.get<QPushButton>(ControlKind::Button, kSelfPickHintButton);
-    for (const ControlSpec& entry : controls.table()) {
-        if (isLabel(entry) && entry.number <= kLastColouredLabel)
-            handLabels_[entry.number] = static_cast<QLabel*>(controls.widget(entry));
+    totalLabel_ = controls_.get<QLabel>(ControlKind::Label, kTotalLabel);
+    for (const ControlSpec& entry : controls_.table()) {
         if (entry.kind == ControlKind::Picture) {
             const int picture = entry.number;
-            pictures_[picture] = static_cast<PictureBox*>(controls.widget(entry));
-            pictures_[picture]->setAccessibleName(QLatin1String(tileSpec(picture).spokenName));
+            pictures_[picture] = static_cast<PictureBox*>(controls_.widget(entry));
             connect(pictures_[picture], &PictureBox::clicked, this,
                     [this, picture] { pictureClick(picture); });
         }
         if (entry.kind == ControlKind::CheckBox) {
-            auto* box = static_cast<QCheckBox*>(controls.widget(entry));
-            const int number = entry.number;
-            boxes_[number] = box;
-            // A box's caption is its own hidden name; a listener needs the label beside it.
-            box->setAccessibleName(
-                QString::fromUtf8(rowCaption(controls.table(), entry.kind, entry.number)));
+            auto* box = static_cast<QCheckBox*>(controls_.widget(entry));
+            const int row = rowRule(controls_.table(), entry);
+            Q_ASSERT(row != kNoRule);
+            const auto rule = static_cast<FanRule>(row);
+            talliedBoxes_.push_back({box, rule});
             // stateChanged, not clicked: "CLEAR ALL" clearing a box must recount like a click.
-            connect(box, &QCheckBox::stateChanged, this, [this, number] { checkClick(number); });
+            connect(box, &QCheckBox::stateChanged, this,
+                    [this, box, rule] { checkClick(box, rule); });
         }
-        if (controls.widget(entry) == hint)
-            hint->setAccessibleDescription(
-                QString::fromUtf8(rowCaption(controls.table(), entry.kind, entry.number)));
     }
-    connect(controls.get<QPushButton>(ControlKind::Button, kClearAllButton), &QPushButton::clicked,
+    connect(controls_.get<QPushButton>(ControlKind::Button, kClearAllButton), &QPushButton::clicked,
             this, &Form3::command1Click);
-    hint->setAccessibleName(QStringLiteral("Hint"));
-    connect(hint, &QPushButton::clicked, this,
-            [this] { dialogs_.message(this, kSelfPickHint, MessageIcon::Warning); });
+    connect(controls_.get<QPushButton>(ControlKind::Button, kSelfPickHintButton),
+            &QPushButton::clicked, this,
+            [this] { input_->message(kSelfPickHint, MessageIcon::Warning); });
 
+    controls_.describeForScreenReaders();
+    for (int picture = 1; picture <= kTileCount; ++picture)
+        pictures_[picture]->setAccessibleName(QLatin1String(tileSpec(picture).spokenName));
     offerResultCopy(this, {totalLabel_},
                     [this] { return plainText(describeFans(tallyFans(readBoard()))); });
     formLoad();
@@ -99,8 +90,10 @@ FanBoard Form3::readBoard() const
 {
     FanBoard board;
     board.tiles = state_.TileFlags;
-    for (int box = 1; box <= kFanBoxCount; ++box)
-        board.ticked[box] = boxes_[box]->checkState() == Qt::Checked;
+    for (const TalliedBox& tallied : talliedBoxes_) {
+        if (tallied.box->checkState() == Qt::Checked)
+            board.tick(tallied.rule);
+    }
     return board;
 }
 
@@ -126,12 +119,12 @@ void Form3::showTile(int picture)
     pictures_[picture]->setChecked(selected);
 }
 
-void Form3::checkClick(int box)
+void Form3::checkClick(QCheckBox* box, FanRule rule)
 {
-    if (box == kAllTerminalsBox || box == kAllHonorsBox) {
+    if (fanRow(rule).kind == FanKind::MaximumHand) {
         // A maximum hand is beyond counting: it is announced when ticked, never tallied.
-        if (boxes_[box]->checkState() == Qt::Checked)
-            dialogs_.message(this, kMaxedOut, MessageIcon::None);
+        if (box->checkState() == Qt::Checked)
+            input_->message(kMaxedOut, MessageIcon::None);
         return;
     }
     fantonen();
@@ -143,34 +136,14 @@ void Form3::command1Click()
     state_.TileFlags.fill(true);
     for (int picture = 1; picture <= kTileCount; ++picture)
         pictureClick(picture);
-    // The no-flowers table box stays: it describes the table, not the hand.
-    for (int box = 1; box < kNoFlowerTableBox; ++box) {
-        if (boxes_[box]->checkState() == Qt::Checked)
-            boxes_[box]->setCheckState(Qt::Unchecked);
-    }
+    controls_.clear(kClearedByClearAll);
 }
 
 void Form3::copyMainWindowColours()
 {
-    const SheetColours& colours = colours_;
-    if (!colours.background && !colours.text)
-        return;
-    if (colours.background)
-        setBackground(*colours.background);
-    for (QLabel* label : handLabels_) {
-        if (!label)
-            continue;
-        if (colours.background)
-            setControlBackground(label, *colours.background);
-        if (colours.text)
-            setControlTextColour(label, *colours.text);
-    }
-    for (int box = 1; box <= kLastColouredBox; ++box) {
-        if (colours.background)
-            setControlBackground(boxes_[box], *colours.background);
-        if (colours.text)
-            setControlTextColour(boxes_[box], *colours.text);
-    }
+    if (colours_.background)
+        setBackground(*colours_.background);
+    controls_.colour(colours_.text, colours_.background);
 }
 
 } // namespace mjcalc

@@ -3,11 +3,11 @@
 #include "fancounter/fanstate.h"
 #include "fancounter/fantally.h"
 #include "fancounter/tileimages.h"
+#include "toolkit/formlayout.h"
 #include "toolkit/sheet.h"
 
-#include <QList>
-
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -16,6 +16,7 @@ namespace mjcalc {
 
 class Dialogs;
 class PictureBox;
+class PlayerInput;
 
 // The fan counter: the player clicks the hand's tiles and ticks its features, and the board
 // shows the fans at once.
@@ -32,23 +33,26 @@ public:
 private:
     void formLoad();
     void pictureClick(int picture);
-    void checkClick(int box);
+    void checkClick(QCheckBox* box, FanRule rule);
     void command1Click();
     void showTile(int picture);
     void copyMainWindowColours();
     [[nodiscard]] FanBoard readBoard() const;
 
+    // A box of the board and the rule of the tally its row feeds.
+    struct TalliedBox {
+        QCheckBox* box;
+        FanRule rule;
+    };
+
     FanState& state_;
     const SheetColours& colours_;
-    Dialogs& dialogs_;
+    FormControls controls_;
+    PlayerInput* input_ = nullptr;
     TileImages images_;
     std::array<PictureBox*, kTileCount + 1> pictures_{};
-    std::array<QCheckBox*, kFanBoxCount + 1> boxes_{};
+    std::vector<TalliedBox> talliedBoxes_;
     QLabel* totalLabel_ = nullptr; // Label8
-    // Label1 to Label20 by number, which take the main window's colours; Label21 describes the
-    // table, not the hand, and keeps its own.
-    static constexpr int kLastColouredLabel = 20;
-    std::array<QLabel*, kLastColouredLabel + 1> handLabels_{};
 };
 
 } // namespace mjcalc

@@ -1,15 +1,18 @@
 #include "testsupport.h"
 
 #include "app/program.h"
+#include "calculator/form1layout.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QToolTip>
-
-#include <stdexcept>
 
 namespace mjcalc::test {
 
@@ -27,19 +30,41 @@ void lookLikeTheProgram()
     QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
-void failMissing(const QWidget* window, const QString& name)
+void fail(const QString& what, const std::source_location& where)
 {
-    const QString missing =
-        window ? QStringLiteral("%1 has no control named %2").arg(window->objectName(), name)
-               : QStringLiteral("no window is open to look for %1 in").arg(name);
-    QTest::qFail(qPrintable(missing), __FILE__, __LINE__);
-    throw std::runtime_error(missing.toStdString());
+    QTest::qFail(qPrintable(what), where.file_name(), int(where.line()));
 }
 
-void click(QWidget* window, const QString& name)
+QString textOf(const QWidget* window, const QString& name, const std::source_location& where)
 {
-    QWidget* target = find<QWidget>(window, name);
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+    const QWidget* control = find<QWidget>(window, name, where);
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (const auto* line = qobject_cast<const QLineEdit*>(control))
+        return line->text();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control))
+        return box->toPlainText();
+    if (control)
+        fail(QStringLiteral("%1 shows no text").arg(name), where);
+    return {};
+}
+
+bool choose(const QWidget* window, const QString& item, const std::source_location& where)
+{
+    QAction* action = find<QAction>(window, item, where);
+    if (action)
+        action->trigger();
+    return action;
+}
+
+bool click(QWidget* window, const QString& name, const std::source_location& where)
+{
+    QWidget* target = find<QWidget>(window, name, where);
+    if (target)
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+    return target;
 }
 
 QString hoverToolTip(QWidget* control)
@@ -60,9 +85,25 @@ QString hoverToolTip(QWidget* control)
     return shown;
 }
 
-void play(QWidget* window, const QString& moves)
+namespace {
+
+// The flower buttons go by what they do, not by their numbers on the sheet.
+QString buttonNamed(const QString& move)
 {
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    const int number = move == u"+" ? kMoreFlowersButton : kFewerFlowersButton;
+    return QString::fromLatin1(findControl(form1Controls(), ControlKind::Button, number)->name);
+}
+
+} // namespace
+
+bool play(QWidget* window, const QString& moves, const std::source_location& where)
+{
+    if (!window || !QTest::qWaitForWindowActive(window)) {
+        fail(QStringLiteral("%1 never became active for: %2")
+                 .arg(window ? window->objectName() : QStringLiteral("no window"), moves),
+             where);
+        return false;
+    }
     for (const QString& move : moves.split(u' ', Qt::SkipEmptyParts)) {
         QWidget* focus = QApplication::focusWidget();
         const QKeyCombination key = QKeySequence(move.mid(1))[0];
@@ -83,17 +124,21 @@ void play(QWidget* window, const QString& moves)
                 QApplication::sendEvent(window->windowHandle(), &event);
             }
         } else if (move.startsWith(u'@')) { // the menu waits for a choice, made once it shows
+            QWidget* control = find<QWidget>(window, move.mid(1), where);
+            if (!control)
+                return false;
             QTimer::singleShot(0, window, [] {
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
             });
-            QWidget* control = find<QWidget>(window, move.mid(1));
             QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, control->mapToGlobal(QPoint()));
             QApplication::sendEvent(control, &menu);
-        } else {
-            click(window, move == "+" ? "Command5" : move == "--" ? "Command4" : move);
+        } else if (!click(window, move == u"+" || move == u"--" ? buttonNamed(move) : move,
+                          where)) {
+            return false;
         }
     }
+    return true;
 }
 
 } // namespace mjcalc::test

@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QTest>
 
+#include <source_location>
+
 namespace mjcalc::test {
 
 // Answers every dialog at once and remembers what was shown, so no test waits on a modal box.
@@ -47,27 +49,68 @@ struct Session {
     WindowCatalogue catalogue{state, dialogs};
 };
 
-// Fails the test, naming the control it looked for, and ends it there: Qt Test reports the
-// failure, then the exception that nothing is left to catch.
-[[noreturn]] void failMissing(const QWidget* window, const QString& name);
+// Reports a failure of the test function at the place given, without ending it: the helper that
+// calls it returns, and its caller stops (see MJCALC_STOP_IF_FAILED).
+void fail(const QString& what, const std::source_location& where);
 
-// Finds a control by the name the player's manual would use; a missing one fails the test.
-template <typename T> T* find(const QWidget* window, const QString& name)
+// Finds a control by the name the player's manual would use. A missing one fails the test where
+// it was asked for, and gives none: check before using it.
+template <typename T>
+[[nodiscard]] T* find(const QWidget* window, const QString& name,
+                      const std::source_location& where = std::source_location::current())
 {
     if (T* found = window ? window->findChild<T*>(name) : nullptr)
         return found;
-    failMissing(window, name);
+    fail(window ? QStringLiteral("%1 has no control named %2").arg(window->objectName(), name)
+                : QStringLiteral("no window is open to look for %1 in").arg(name),
+         where);
+    return nullptr;
 }
 
-// A left click in the middle of the control, as a player would make it.
-void click(QWidget* window, const QString& name);
+// What a label, a button or a text box shows; empty, with the failure reported, when the window
+// has no such control.
+QString textOf(const QWidget* window, const QString& name,
+               const std::source_location& where = std::source_location::current());
+
+// Chooses an item of the window's menus; false, with the failure reported, when it has none such.
+bool choose(const QWidget* window, const QString& item,
+            const std::source_location& where = std::source_location::current());
+
+// A left click in the middle of the control, as a player would make it; false, with the failure
+// reported, when there is no such control.
+bool click(QWidget* window, const QString& name,
+           const std::source_location& where = std::source_location::current());
 
 // Hovers the control as a player would and returns the tooltip that appeared (empty if none).
 QString hoverToolTip(QWidget* control);
 
 // A player's moves: a control's name clicks it ("+", "--" the flower buttons), ">keys" types,
 // "^text" pastes, "!Ctrl+C" is a keystroke, "~Space" a held key, "@Label37" the control's first
-// context menu item.
-void play(QWidget* window, const QString& moves);
+// context menu item. Where a move cannot be made (the window never became active, a control is
+// missing) it fails there and plays no further: false.
+bool play(QWidget* window, const QString& moves,
+          const std::source_location& where = std::source_location::current());
 
 } // namespace mjcalc::test
+
+namespace mjcalc {
+
+// What a failing comparison prints of a message.
+inline char* toString(const Message& message)
+{
+    return QTest::toString(QStringLiteral("%1 (icon %2, \"%3\", over %4)")
+                               .arg(message.text)
+                               .arg(int(message.icon))
+                               .arg(message.title, message.parent ? message.parent->objectName()
+                                                                  : QStringLiteral("no window")));
+}
+
+} // namespace mjcalc
+
+// Ends the test function when a helper has reported a failure, so that nothing after it adds a
+// second, misleading one.
+#define MJCALC_STOP_IF_FAILED()                                                                    \
+    do {                                                                                           \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)

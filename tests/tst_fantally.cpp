@@ -1,3 +1,4 @@
+#include "breakdownprinting.h"
 #include "fancounter/fantally.h"
 
 #include <QTest>
@@ -6,15 +7,16 @@ using namespace mjcalc;
 
 constexpr auto &prevailing = prevailingWindTile, &seat = seatWindTile, &pong = windPongTile;
 constexpr auto &flower = flowerTile, &season = seasonTile, &dragon = dragonPongTile;
-constexpr int kEast = 1, kSouth = 2, kWest = 3, kNorth = 4, kNoFlowers = kNoFlowerTableBox;
+constexpr int kEast = 1, kSouth = 2, kWest = 3, kNorth = 4;
+using enum FanRule;
 
-static FanBoard board(const QList<int>& tiles, const QList<int>& boxes = {})
+static FanBoard board(const QList<int>& tiles, const QList<FanRule>& boxes = {})
 {
     FanBoard board;
     for (int tile : tiles)
         board.tiles[tile] = true;
-    for (int box : boxes)
-        board.ticked[box] = true;
+    for (FanRule box : boxes)
+        board.tick(box);
     return board;
 }
 Q_DECLARE_METATYPE(FanBoard)
@@ -28,13 +30,15 @@ private slots:
     {
         QTest::addColumn<FanBoard>("board");
         QTest::addColumn<int>("fans");
-        // The maximum hands (6, 7) are announced, not counted.
-        const int alone[][2] = {{1, 3}, {2, 1}, {3, 3}, {4, 6}, {5, 1},
-                                {6, 0}, {7, 0}, {8, 1}, {9, 1}, {10, 1}};
+        // The maximum hands are announced, not counted.
+        const std::pair<FanRule, int> alone[] = {
+            {AllPungs, 3},    {AllChows, 1},     {SemiPure, 3},  {Pure, 6},
+            {SelfPick, 1},    {AllTerminals, 0}, {AllHonors, 0}, {SupplementTile, 1},
+            {RobbingKong, 1}, {LastTile, 1}};
         for (const auto& [box, fans] : alone)
-            QTest::addRow("box %d alone", box) << board({}, {box, kNoFlowers}) << fans;
+            QTest::addRow("%s alone", fanRow(box).words) << board({}, {box, NoFlowerTable}) << fans;
         QTest::newRow("nothing: the no-flowers fan") << board({}) << 1;
-        QTest::newRow("no-flowers table") << board({}, {kNoFlowers}) << 0;
+        QTest::newRow("no-flowers table") << board({}, {NoFlowerTable}) << 0;
         QTest::newRow("another seat's flower") << board({flower(1)}) << 0;
         QTest::newRow("another seat's season") << board({season(4)}) << 0;
         QTest::newRow("own flower") << board({seat(kSouth), flower(2)}) << 1;
@@ -63,8 +67,8 @@ private slots:
     {
         QCOMPARE(describeFans(tallyFans(board({season(3)}))).at(0).item,
                  "Season 3, not of your seat: it only takes away the no-flowers fan");
-        const FanBoard mixed =
-            board({seat(kEast), flower(1), season(3), pong(kWest), dragon(2)}, {4, kNoFlowers});
+        const FanBoard mixed = board({seat(kEast), flower(1), season(3), pong(kWest), dragon(2)},
+                                     {Pure, NoFlowerTable});
         QCOMPARE(describeFans(tallyFans(mixed)),
                  (Breakdown{{"Flower 1, of your seat", "+1", ""},
                             {"Season 3, not of your seat", "no fan", "", LineRole::Aside},

@@ -40,9 +40,7 @@ class TestForm1 : public QObject {
 
     std::unique_ptr<test::Session> session_;
     QWidget* form() const { return session_->catalogue.window(FormId::Form1); }
-    QString shown(const char* label) const { return test::find<QLabel>(form(), label)->text(); }
-    QPalette pal(const char* name) const { return test::find<QWidget>(form(), name)->palette(); }
-    void choose(const char* item) { test::find<QAction>(form(), item)->trigger(); }
+    QString shown(const char* label) const { return test::textOf(form(), label); }
 
 private slots:
     void init() { session_ = std::make_unique<test::Session>(); }
@@ -92,10 +90,14 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(QStringList, said);
         QFETCH(int, icon);
-        test::play(form(), moves);
-        QTEST(test::find<QLineEdit>(form(), "Text1")->text(), "box");
+        if (!test::play(form(), moves))
+            return;
+        const QString labels = shown("Label36") + '|' + shown("Label37") + '|' + shown("Label38");
+        const QString box = shown("Text1");
+        MJCALC_STOP_IF_FAILED();
+        QTEST(box, "box");
         QTEST(QString::number(session_->state.points.TableLimit), "limit");
-        QTEST(shown("Label36") + '|' + shown("Label37") + '|' + shown("Label38"), "shown");
+        QTEST(labels, "shown");
         QList<Message> expected;
         for (const QString& text : said)
             expected.append({text, MessageIcon(icon), kTitle, form()});
@@ -104,8 +106,8 @@ private slots:
         if (worth.isEmpty())
             return;
         // The explanation sets off just the two figures the window shows.
-        const QString tip = test::hoverToolTip(test::find<QLabel>(form(), "Label38"));
-        QCOMPARE(test::hoverToolTip(test::find<QLabel>(form(), "Label37")), tip);
+        const QString tip = test::hoverToolTip(form()->findChild<QLabel*>("Label38"));
+        QCOMPARE(test::hoverToolTip(form()->findChild<QLabel*>("Label37")), tip);
         QCOMPARE(tip.count(QStringLiteral("<b>")), 4);
         QVERIFY(tip.contains("<b>" + worth + "</b>"));
         QVERIFY(tip.contains("<b>" + shown("Label37").trimmed() + "</b>"));
@@ -117,18 +119,25 @@ private slots:
         // Cancelling paints and remembers nothing; both commands open on the last confirmed colour.
         const QColor red(Qt::red), teal(Qt::darkCyan);
         session_->dialogs.colourAnswers = {std::nullopt, std::nullopt, red, std::nullopt, teal};
-        choose("ForeMenu");
-        choose("BackMenu");
+        if (!test::choose(form(), "ForeMenu") || !test::choose(form(), "BackMenu"))
+            return;
         QCOMPARE(form()->grab().toImage(), before);
-        for (const char* item : {"ForeMenu", "BackMenu", "BackMenu", "ForeMenu"})
-            choose(item);
+        for (const char* item : {"ForeMenu", "BackMenu", "BackMenu", "ForeMenu"}) {
+            if (!test::choose(form(), item))
+                return;
+        }
         QCOMPARE(session_->dialogs.preselectedColours,
                  (QList<QColor>{Qt::black, Qt::black, Qt::black, red, red, teal}));
-        test::play(form(), QStringLiteral("Command6 Command7"));
-        QCOMPARE(pal("Label1").windowText().color(), red);
-        QCOMPARE(pal("Label1").window().color(), teal);
-        QCOMPARE(test::find<QWidget>(form(), "Form1Sheet")->grab().toImage().pixelColor(450, 45),
-                 teal); // what stays in the standard colours, the coloured sheet's drawing shows
+        if (!test::play(form(), QStringLiteral("Command6 Command7")))
+            return;
+        const auto* label = test::find<QLabel>(form(), "Label1");
+        auto* sheet = test::find<QWidget>(form(), "Form1Sheet");
+        if (!label || !sheet)
+            return;
+        QCOMPARE(label->palette().windowText().color(), red);
+        QCOMPARE(label->palette().window().color(), teal);
+        // What stays in the standard colours, the coloured sheet's drawing shows.
+        QCOMPARE(sheet->grab().toImage().pixelColor(450, 45), teal);
     }
 };
 

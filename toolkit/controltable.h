@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include <cstdint>
+#include <iterator>
 #include <span>
 
 namespace mjcalc {
@@ -16,14 +18,64 @@ namespace mjcalc {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
-enum class ControlKind { Label, BoldLabel, CheckBox, Button, TextBox, Line, Picture };
+enum class ControlKind { Label, CheckBox, Button, TextBox, Line, Picture };
+
+// What a control is to its window, beyond its kind.
+enum class Role : std::uint8_t {
+    Drawing,    // drawn, and nothing more: a line
+    RowCaption, // a label that names the controls on its row
+    Heading,    // a label over the rows below it, in bold
+    Value,      // a label the window writes a figure into
+    Entry,      // a box, a text box or a tile the player sets and the window reads
+    Hint,       // a "?" button that explains its row
+    Command,    // a button that does something
+};
+
+// What the window's commands do to a control, one bit each.
+enum Trait : std::uint8_t {
+    kNoTrait = 0,
+    // Takes the main window's colours: a label its text and background, a box its background.
+    kColoured = 1,
+    // Emptied or unticked by the window's clear-all button ("Clear ALL", "CLEAR ALL").
+    kClearedByClearAll = 2,
+    // Unticked by "Clear all BUT table limit".
+    kClearedByClearHand = 4,
+};
+
+inline constexpr int kNoRule = -1;
+
+// What a control is to its window: its role, what the window's commands do to it, and for a row
+// caption the rule of the window's logic that the boxes on its row feed, by the rule's id.
+struct Purpose {
+    Role role = Role::Drawing;
+    std::uint8_t traits = kNoTrait;
+    int rule = kNoRule;
+
+    [[nodiscard]] constexpr bool has(Trait trait) const { return (traits & trait) != 0; }
+};
+
+inline constexpr Purpose kDrawing{};
+inline constexpr Purpose kCaption{Role::RowCaption, kColoured};
+inline constexpr Purpose kHeading{Role::Heading, kColoured};
+inline constexpr Purpose kValue{Role::Value, kColoured};
+// A box about the hand: every clear button unticks it, and it takes the main window's colours.
+inline constexpr Purpose kHandBox{Role::Entry,
+                                  kColoured | kClearedByClearAll | kClearedByClearHand};
+inline constexpr Purpose kHint{Role::Hint};
+inline constexpr Purpose kCommand{Role::Command};
+
+// A row caption whose row feeds the rule.
+template <typename RuleId>
+[[nodiscard]] constexpr Purpose rowOf(RuleId rule, std::uint8_t traits = kColoured)
+{
+    return {Role::RowCaption, traits, static_cast<int>(rule)};
+}
 
 // The first part of the names of a kind of control: "Check" in "Check38".
 [[nodiscard]] constexpr const char* namePrefix(ControlKind kind)
 {
     switch (kind) {
     case ControlKind::Label:
-    case ControlKind::BoldLabel:
         return "Label";
     case ControlKind::CheckBox:
         return "Check";
@@ -43,6 +95,7 @@ enum class ControlKind { Label, BoldLabel, CheckBox, Button, TextBox, Line, Pict
 // of that kind (38 for Check38), which the program goes by, and its name, which the player's
 // manual and the screen go by. A check box's caption is its own name, which its small size hides,
 // so only the box shows. For a Line the four numbers are the two end points, x1, y1, x2, y2.
+// Then what the control is: the window's rules are questions put to that last column.
 struct ControlSpec {
     ControlKind kind;
     int number;
@@ -53,6 +106,7 @@ struct ControlSpec {
     int width;
     int height;
     int tabIndex = 0; // 1 first; 0 for controls that take no focus
+    Purpose purpose;
 };
 
 // Whether every name in a table is its kind's prefix followed by its number, so that a control
@@ -94,15 +148,9 @@ struct ControlSpec {
     return true;
 }
 
-[[nodiscard]] constexpr bool isLabel(const ControlSpec& control)
-{
-    return control.kind == ControlKind::Label || control.kind == ControlKind::BoldLabel;
-}
-
 [[nodiscard]] constexpr bool isControl(const ControlSpec& control, ControlKind kind, int number)
 {
-    const bool sameKind = control.kind == kind || (isLabel(control) && kind == ControlKind::Label);
-    return sameKind && control.number == number;
+    return control.kind == kind && control.number == number;
 }
 
 // The control of that kind and number; none when the table has no such control.
@@ -116,33 +164,66 @@ struct ControlSpec {
     return nullptr;
 }
 
-// The caption of the label that names a control, the nearest one with a caption to its left on
-// its line; an empty text when there is none. Worked out without pointers to the table's entries,
-// which a build with the undefined-behaviour checks cannot follow when the program is compiled.
+// The label that names a control: the nearest row caption to its left on its line; none when
+// there is none. Worked out by index, which the compiler can follow in a constant expression
+// even in a build with the undefined-behaviour checks.
+[[nodiscard]] constexpr const ControlSpec* rowLabel(std::span<const ControlSpec> table,
+                                                    const ControlSpec& control)
+{
+    std::size_t nearest = table.size();
+    for (std::size_t index = 0; index < table.size(); ++index) {
+        const ControlSpec& entry = table[index];
+        if (entry.purpose.role == Role::RowCaption && entry.top == control.top &&
+            entry.left < control.left &&
+            (nearest == table.size() || entry.left > table[nearest].left))
+            nearest = index;
+    }
+    return nearest == table.size() ? nullptr : &table[nearest];
+}
+
+// The caption of the row a control stands on, or an empty text.
 [[nodiscard]] constexpr const char* rowCaption(std::span<const ControlSpec> table,
                                                const ControlSpec& control)
 {
-    const char* caption = "";
-    int nearestLeft = -1;
-    for (const ControlSpec& entry : table) {
-        if (isLabel(entry) && entry.top == control.top && entry.left < control.left &&
-            entry.left > nearestLeft && entry.caption && *entry.caption) {
-            caption = entry.caption;
-            nearestLeft = entry.left;
-        }
-    }
-    return caption;
+    const ControlSpec* label = rowLabel(table, control);
+    return label ? label->caption : "";
 }
 
-// The caption of the row the control of that kind and number stands on, or an empty text.
-[[nodiscard]] constexpr const char* rowCaption(std::span<const ControlSpec> table, ControlKind kind,
-                                               int number)
+// The rule the row of a control feeds; kNoRule when its row feeds none.
+[[nodiscard]] constexpr int rowRule(std::span<const ControlSpec> table, const ControlSpec& control)
 {
-    for (const ControlSpec& control : table) {
-        if (isControl(control, kind, number))
-            return rowCaption(table, control);
+    const ControlSpec* label = rowLabel(table, control);
+    return label ? label->purpose.rule : kNoRule;
+}
+
+[[nodiscard]] constexpr bool sameText(const char* a, const char* b)
+{
+    for (; *a && *a == *b; ++a, ++b) {
     }
-    return "";
+    return *a == *b;
+}
+
+// Whether the row captions of a table and the rows of the logic behind it agree: each rule is
+// named by exactly one row caption, in the rule's own words, and no caption names a rule the
+// logic lacks.
+template <typename LogicRows>
+[[nodiscard]] constexpr bool captionsNameTheirRules(std::span<const ControlSpec> table,
+                                                    const LogicRows& rows)
+{
+    for (const auto& row : rows) {
+        int named = 0;
+        for (const ControlSpec& entry : table) {
+            if (entry.purpose.rule == static_cast<int>(row.id))
+                named += sameText(entry.caption, row.words) ? 1 : 2;
+        }
+        if (named != 1)
+            return false;
+    }
+    for (const ControlSpec& entry : table) {
+        if (entry.purpose.rule < kNoRule || entry.purpose.rule >= static_cast<int>(std::size(rows)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace mjcalc

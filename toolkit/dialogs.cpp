@@ -1,14 +1,11 @@
 #include "toolkit/dialogs.h"
 
 #include <QColorDialog>
-#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
-
-#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -55,76 +52,8 @@ protected:
 
 } // namespace
 
-// Sees each keystroke as its window receives it, before the control with the focus does, and
-// keeps a held key from saying the same thing over and over.
-class Dialogs::KeyWatch final : public QObject {
-public:
-    explicit KeyWatch(Dialogs& dialogs) : dialogs_(dialogs) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)
-            dialogs_.inputKey_ = 0;
-        if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWindowType())
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (type == QEvent::KeyRelease) {
-            released_ = {key->key(), key->timestamp()};
-        } else {
-            // A held key repeats as a release and a press at the same moment. Qt marks the pair
-            // as a repeat when it reads both at once; on X11 it often reads them apart, and
-            // then only the shared time tells.
-            const bool repeat =
-                key->isAutoRepeat() || std::pair{key->key(), key->timestamp()} == released_;
-            // The key has spoken since it went down: its repeats would only say it again, and
-            // would close the message box with its own OK button.
-            if (repeat && key->key() == dialogs_.spokenKey_)
-                return true;
-            if (!repeat)
-                dialogs_.spokenKey_ = 0;
-        }
-        dialogs_.inputKey_ = key->key();
-        return false;
-    }
-
-private:
-    Dialogs& dialogs_;
-    std::pair<int, quint64> released_;
-};
-
-Dialogs::Dialogs() : keyWatch_(std::make_unique<KeyWatch>(*this))
-{
-    if (QCoreApplication* application = QCoreApplication::instance())
-        application->installEventFilter(keyWatch_.get());
-}
-
-Dialogs::~Dialogs() = default;
-
-Dialogs::Action::Action(Dialogs& dialogs, Kind kind) : dialogs_(dialogs), wasQuiet_(dialogs.quiet_)
-{
-    if (dialogs_.actionDepth_++ == 0)
-        dialogs_.spoken_ = false;
-    if (kind == Quiet)
-        dialogs_.quiet_ = true;
-}
-
-Dialogs::Action::~Action()
-{
-    --dialogs_.actionDepth_;
-    dialogs_.quiet_ = wasQuiet_;
-}
-
 void Dialogs::message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title)
 {
-    if (actionDepth_ > 0) {
-        if (quiet_ || spoken_)
-            return;
-        spoken_ = true;
-    }
-    // Noted before the box shows: it runs until closed, and the key may repeat meanwhile.
-    spokenKey_ = inputKey_;
     present({text, icon, title.isEmpty() ? QString::fromLatin1(kProgramName) : title, parent});
 }
 
@@ -168,8 +97,8 @@ std::optional<QColor> QtDialogs::pickColour(QWidget* parent, const QColor& prese
     const wchar_t* const standIn = L"Software\\MJ Calculator colour dialog";
     HKEY volatileKey = nullptr;
     const bool redirected =
-        RegCreateKeyExW(HKEY_CURRENT_USER, standIn, 0, nullptr, REG_OPTION_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr) == ERROR_SUCCESS &&
+        RegCreateKeyExW(HKEY_CURRENT_USER, standIn, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &volatileKey, nullptr) == ERROR_SUCCESS &&
         RegOverridePredefKey(HKEY_CURRENT_USER, volatileKey) == ERROR_SUCCESS;
 #endif
     const QColor chosen = QColorDialog::getColor(preselected, parent);

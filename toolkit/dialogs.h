@@ -3,10 +3,8 @@
 #include <QColor>
 #include <QString>
 
-#include <memory>
 #include <optional>
 
-class QObject;
 class QWidget;
 
 namespace mjcalc {
@@ -30,29 +28,10 @@ struct Message {
 // a person and never block on a dialog.
 class Dialogs {
 public:
-    Dialogs();
-    virtual ~Dialogs();
-
-    // One thing the player did: a click, a keystroke. However often the program recounts on the
-    // way, the player hears of it at most once: the first message of an action is shown, later
-    // ones are dropped. A quiet action, such as clearing the sheet, shows none at all. Actions
-    // may nest; the outermost one decides.
-    class Action {
-    public:
-        enum Kind { Speaks, Quiet };
-        explicit Action(Dialogs& dialogs, Kind kind = Speaks);
-        ~Action();
-        Action(const Action&) = delete;
-        Action& operator=(const Action&) = delete;
-
-    private:
-        Dialogs& dialogs_;
-        bool wasQuiet_;
-    };
+    virtual ~Dialogs() = default;
 
     // Modal over the parent window, one OK button; without a title the program's name stands in
-    // the title bar. A key held down speaks at most once: once a keystroke has raised a message,
-    // the key's repeats are dropped until it is pressed again.
+    // the title bar.
     void message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title = {});
 
     // Modal colour picker over the parent window, opening on the preselected colour; empty when
@@ -61,16 +40,6 @@ public:
 
 protected:
     virtual void present(const Message& message) = 0;
-
-private:
-    class KeyWatch;
-
-    int actionDepth_ = 0;
-    bool spoken_ = false;
-    bool quiet_ = false;
-    int inputKey_ = 0;  // the key of the input being handled; 0 for a mouse button
-    int spokenKey_ = 0; // a key that raised a message since it was last pressed
-    std::unique_ptr<QObject> keyWatch_;
 };
 
 class QtDialogs final : public Dialogs {

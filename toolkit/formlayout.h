@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace mjcalc {
 // of the surface's children.
 class FormControls {
 public:
+    FormControls() = default;
     FormControls(std::span<const ControlSpec> table, std::vector<QWidget*> widgets)
         : table_(table), widgets_(std::move(widgets))
     {}
@@ -33,6 +35,17 @@ public:
                    number);
         return found;
     }
+
+    // Unticks the ticked boxes and empties the text boxes that have the trait; each one tells
+    // its window of the change, as a player's click would.
+    void clear(Trait clearedBy) const;
+    // Gives the controls that take the main window's colours the colours set; an empty one
+    // leaves that colour as it is.
+    void colour(const std::optional<QColor>& text, const std::optional<QColor>& background) const;
+    // Names each box and text box by its row, and where the row has several boxes, which one it
+    // is (a box's caption is its own hidden name, useless to a listener); describes each button
+    // and value by its row; names the hint buttons.
+    void describeForScreenReaders() const;
 
 private:
     std::span<const ControlSpec> table_;

@@ -1,12 +1,8 @@
 #include "toolkit/sheet.h"
 
-#include "toolkit/picturebox.h"
-
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 
 namespace mjcalc {
 
@@ -43,19 +39,6 @@ void Sheet::paintEvent(QPaintEvent* event)
     if (!background_)
         return QWidget::paintEvent(event);
     QPainter(this).fillRect(rect(), *background_);
-}
-
-void Sheet::keyPressEvent(QKeyEvent* event)
-{
-    // A button lets these keys through to the sheet it stands on. A check box is left as it is:
-    // elsewhere these keys confirm a dialog, they never tick a box.
-    QWidget* focus = focusWidget();
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || !focus || focus->parentWidget() != this ||
-        !(qobject_cast<QPushButton*>(focus) || qobject_cast<PictureBox*>(focus)))
-        return QWidget::keyPressEvent(event);
-    // Held down, it presses again with each repeat, as a dialog's default button does.
-    static_cast<QAbstractButton*>(focus)->click();
 }
 
 void setControlTextColour(QWidget* control, const QColor& colour)

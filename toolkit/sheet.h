@@ -29,9 +29,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Return and keypad Enter press the button with the focus, as in most desktop programs;
-    // through no default button, whose frame would change the buttons' look.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QSize size_;

@@ -39,7 +39,7 @@ bool captionsFit(std::initializer_list<std::span<const ControlSpec>> layouts, co
             if (!control.caption || !*control.caption)
                 continue;
             const int frame = control.kind == ControlKind::Button ? kButtonFrame : 0;
-            const QFontMetrics& metrics = control.kind == ControlKind::BoldLabel ? bold : plain;
+            const QFontMetrics& metrics = control.purpose.role == Role::Heading ? bold : plain;
             if (metrics.horizontalAdvance(QString::fromUtf8(control.caption)) + frame >
                     twipsToPixels(control.width) ||
                 metrics.height() > twipsToPixels(control.height))
