@@ -98,7 +98,7 @@ namespace mjcalc {
 // What a failing comparison prints of a message.
 inline char* toString(const Message& message)
 {
-    return QTest::toString(QStringLiteral("%1 (icon %2, \"%3\", over %4)")
+    return QTest::toString(QStringLiteral("%1 | icon %2 | title %3 | over %4")
                                .arg(message.text)
                                .arg(int(message.icon))
                                .arg(message.title, message.parent ? message.parent->objectName()

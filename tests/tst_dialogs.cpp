@@ -12,20 +12,21 @@
 
 using namespace mjcalc;
 
-// Does what shows a modal dialog, notes what the dialog shows as soon as it is up, then answers it
-// (OK or Cancel) whatever the notes say, so that a wrong dialog fails the test instead of leaving
-// it waiting. A dialog that is not up within five seconds is given up on, and the notes say so.
-static QStringList noteModal(const std::function<void()>& show, bool accept,
-                             const std::function<QStringList(QDialog*)>& note)
+// Does what shows a modal dialog, lets the note see the dialog as soon as it is up, then answers
+// it (OK or Cancel) whatever the note found, so that a wrong dialog fails the test instead of
+// leaving it waiting. False when no dialog came up within five seconds.
+static bool answerModal(const std::function<void()>& show, bool accept,
+                        const std::function<void(QDialog*)>& note)
 {
-    QStringList notes{QStringLiteral("no dialog came up")};
+    bool seen = false;
     QElapsedTimer waited;
     waited.start();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog) {
-            notes = note(dialog);
+            seen = true;
+            note(dialog);
             accept ? dialog->accept() : dialog->reject();
         }
         if (dialog || waited.hasExpired(5000))
@@ -33,8 +34,23 @@ static QStringList noteModal(const std::function<void()>& show, bool accept,
     });
     poll.start(10);
     show();
-    return notes;
+    return seen;
 }
+
+// What a dialog showed, noted while it was up.
+struct Shown {
+    bool overOwner = false;
+    bool desktopFont = false;
+    bool minimized = true;
+    QString text;
+    QString title;
+    int icon = -1;
+    int buttons = 0;
+    Qt::WindowFlags frame;
+    int width = 0;
+    int titleWidth = 0;
+    QString colour;
+};
 
 // The dialogs the shipped program really shows, answered through the toolkit. (That one player
 // action says at most one thing is shown where the windows recount: the seams test.)
@@ -44,10 +60,10 @@ class TestDialogs : public QObject {
     QFont desktop_ = QApplication::font();
     QWidget owner_;
     // Over their window, in the desktop's font, though the program's windows have one of their own.
-    QStringList placeAndFont(QDialog* dialog) const
+    void notePlaceAndFont(QDialog* dialog, Shown& shown) const
     {
-        return {QString::number(dialog->parentWidget() == &owner_),
-                QString::number(dialog->font() == desktop_)};
+        shown.overOwner = dialog->parentWidget() == &owner_;
+        shown.desktopFont = dialog->font() == desktop_;
     }
 
 private slots:
@@ -83,29 +99,38 @@ private slots:
         QFETCH(QString, title);
         QFETCH(MessageIcon, icon);
         // In sight, with one OK and a close button alone in the frame, wide enough for the title.
-        const QStringList seen = noteModal(
+        Shown seen;
+        QVERIFY(answerModal(
             [&] { QtDialogs().message(&owner_, text, icon, title); }, true,
             [&](QDialog* dialog) {
-                const auto* box = qobject_cast<QMessageBox*>(dialog);
+                notePlaceAndFont(dialog, seen);
                 dialog->showMinimized(); // as some window managers allow
                 QCoreApplication::processEvents();
-                const QFontMetrics metrics(dialog->font());
-                const auto frame =
+                seen.minimized = dialog->isMinimized();
+                if (const auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                    seen.text = box->text();
+                    seen.icon = box->icon();
+                    seen.buttons = int(box->buttons().size());
+                }
+                seen.title = dialog->windowTitle();
+                seen.frame =
                     dialog->windowFlags() & (Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint |
                                              Qt::WindowMinMaxButtonsHint);
-                return placeAndFont(dialog)
-                       << QString::number(dialog->isMinimized()) << (box ? box->text() : QString())
-                       << dialog->windowTitle() << QString::number(box ? box->icon() : -1)
-                       << QString::number(box ? box->buttons().size() : 0)
-                       << QString::number(frame ==
-                                          (Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint))
-                       << QString::number(dialog->width() >
-                                          2 * metrics.horizontalAdvance(dialog->windowTitle()));
-            });
+                seen.width = dialog->width();
+                seen.titleWidth =
+                    QFontMetrics(dialog->font()).horizontalAdvance(dialog->windowTitle());
+            }));
         QFETCH(QString, shown);
         QFETCH(int, qtIcon);
-        QCOMPARE(seen,
-                 (QStringList{"1", "1", "0", text, shown, QString::number(qtIcon), "1", "1", "1"}));
+        QVERIFY(seen.overOwner);
+        QVERIFY(seen.desktopFont);
+        QVERIFY(!seen.minimized);
+        QCOMPARE(seen.text, text);
+        QCOMPARE(seen.title, shown);
+        QCOMPARE(seen.icon, qtIcon);
+        QCOMPARE(seen.buttons, 1);
+        QCOMPARE(seen.frame, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+        QVERIFY2(seen.width > 2 * seen.titleWidth, qPrintable(QString::number(seen.width)));
     }
 
     void colourPicker_data()
@@ -118,13 +143,17 @@ private slots:
     {
         QFETCH(bool, confirm);
         std::optional<QColor> chosen;
-        const QStringList shown = noteModal(
-            [&] { chosen = QtDialogs().pickColour(&owner_, QColor(10, 20, 30)); }, confirm,
-            [&](QDialog* dialog) {
-                const auto* picker = qobject_cast<QColorDialog*>(dialog);
-                return placeAndFont(dialog) << (picker ? picker->currentColor().name() : "");
-            });
-        QCOMPARE(shown, (QStringList{"1", "1", "#0a141e"}));
+        Shown seen;
+        QVERIFY(answerModal([&] { chosen = QtDialogs().pickColour(&owner_, QColor(10, 20, 30)); },
+                            confirm,
+                            [&](QDialog* dialog) {
+                                notePlaceAndFont(dialog, seen);
+                                if (const auto* picker = qobject_cast<QColorDialog*>(dialog))
+                                    seen.colour = picker->currentColor().name();
+                            }));
+        QVERIFY(seen.overOwner);
+        QVERIFY(seen.desktopFont);
+        QCOMPARE(seen.colour, "#0a141e");
         QCOMPARE(chosen, confirm ? std::optional<QColor>(QColor(10, 20, 30)) : std::nullopt);
     }
 };
