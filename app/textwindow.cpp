@@ -56,6 +56,16 @@ class TextBox final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
     using QPlainTextEdit::setViewportMargins;
+
+    // Qt 6.4's text box tells an input method that it takes text even when it is read-only, and
+    // then inserts what the input method sends: a player typing Chinese or Japanese would write
+    // into the credits. Read-only, it tells the input method so.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
+    {
+        if (query == Qt::ImEnabled && isReadOnly())
+            return false;
+        return QPlainTextEdit::inputMethodQuery(query);
+    }
 };
 
 // A text box of fixed size that never shows a line cut through at its foot: the margin below the

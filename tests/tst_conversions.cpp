@@ -13,6 +13,8 @@ const double kTooLarge = qQNaN(); // where leadingNumber gives up
 // 10^400 written out, and 10^399 as a fraction with many zeros and an exponent.
 const std::string kManyDigits = '1' + std::string(400, '0');
 const std::string kLongFraction = "0.1" + std::string(1000, '0') + "e400";
+// 10^-400 behind 500 zeros, which say nothing of its size.
+const std::string kZerosBeforeTiny = std::string(500, '0') + "1e-400";
 // Each groups digits its own way: ",", ".", U+202F, U+00A0 (twice), "’", lakhs, Arabic "٬".
 const char* const kLocales[] = {"C", "de_DE", "fr_FR", "ru_RU", "pl_PL", "de_CH", "hi_IN", "ar_EG"};
 
@@ -72,6 +74,9 @@ private slots:
         row("digits beyond double", {kManyDigits.c_str(), kTooLarge, 0, Overflow});
         row("long fraction beyond double", {kLongFraction.c_str(), kTooLarge, 0, Overflow, "C"});
         row("hex of both cases", {"&hAfaF", 44975, 44975, None});
+        row("capital hex digits", {"&HABCDEF", 11259375, 11259375, None});
+        row("leading zeros", {"007", 7, 7, None});
+        row("leading zeros before a tiny number", {kZerosBeforeTiny.c_str(), 0, 0, None});
         row("largest hex", {"&HFFFFFFFF", 4294967295.0, 0, Overflow});
         row("hex past 32 bits", {"&H100000000", kTooLarge, 0, Overflow});
         row("octal stops at 8", {"&O18", 1, 0, NotANumber});
@@ -84,6 +89,10 @@ private slots:
         row("grouped", {"1,000,000", 1, 1000000, None, "C"});
         row("group last, the next digit to come", {"1000,", 1000, 1000, None, "C"});
         row("two groups running", {"1,,000", 1, 0, NotANumber, "C"});
+        row("grouped with a fraction", {"1,000.5", 1, 1000, None, "C"});
+        row("one group and a fraction", {"12,345.75", 12, 12346, None, "C"});
+        row("group before the point", {"1,.5", 1, 0, NotANumber, "C"});
+        row("group after the point", {"1.5,0", 1.5, 0, NotANumber, "C"});
         row("half of zero to even", {".5", 0.5, 0, None, "C"});
         row("half up to even", {"3.5", 3.5, 4, None, "C"});
         row("negative half to even", {"-2.5", -2.5, -2, None, "C"});

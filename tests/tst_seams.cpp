@@ -1,6 +1,8 @@
 #include "testsupport.h"
+#include "toolkit/sheetfont.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -200,9 +202,21 @@ private slots:
     }
 
     // Every caption and button text fits its box, in the font the window gives it: the family the
-    // sheets were drawn in, or with MJCALC_ONLY_FAMILY, the one family fontconfig offers.
+    // sheets were drawn in, or with MJCALC_ONLY_FAMILY, the one family fontconfig offers, at the
+    // largest size up to 11 pixels at which they all fit: a pixel larger, one of them would not.
     void captionsFitTheirBoxes()
     {
+        const auto fits = [](const QWidget* control, int largerBy) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const auto* button = qobject_cast<const QPushButton*>(control);
+            const QString text = label ? label->text() : button ? button->text() : QString();
+            QFont font = control->font();
+            font.setPixelSize(font.pixelSize() + largerBy);
+            const QFontMetrics metrics(font);
+            return metrics.horizontalAdvance(text) + (button ? 4 : 0) <= control->width() &&
+                   (text.isEmpty() || metrics.height() <= control->height());
+        };
+        bool allFitLarger = true;
         for (FormId id : {FormId::Form1, FormId::Form3}) {
             QWidget* window = session_->catalogue.open(id);
             const QWidget* caption = find<QWidget>(window, "Label1");
@@ -210,16 +224,56 @@ private slots:
                 return;
             if (!onlyFamily_.isEmpty())
                 QCOMPARE(QFontInfo(caption->font()).family(), onlyFamily_);
-            for (QWidget* control : window->findChildren<QWidget*>()) {
-                const auto* label = qobject_cast<QLabel*>(control);
-                const auto* button = qobject_cast<QPushButton*>(control);
-                const QString text = label ? label->text() : button ? button->text() : QString();
-                const QFontMetrics metrics(control->font());
-                QVERIFY2(metrics.horizontalAdvance(text) + (button ? 4 : 0) <= control->width() &&
-                             (text.isEmpty() || metrics.height() <= control->height()),
-                         qPrintable(control->objectName() + ": " + text));
+            for (const QWidget* control : window->findChildren<QWidget*>()) {
+                QVERIFY2(fits(control, 0), qPrintable(control->objectName()));
+                allFitLarger = allFitLarger && fits(control, 1);
             }
         }
+        if (!onlyFamily_.isEmpty() && QApplication::font().pixelSize() < 11)
+            QVERIFY(!allFitLarger);
+    }
+
+    // Where the sheets' family is missing, the largest size up to 11 pixels at which a caption
+    // fits: a button's caption beside its frame of 4 pixels, a heading in bold a pixel larger,
+    // every one within its height; 7 pixels when none is small enough.
+    void fallbackFontMeasuresEachKind_data()
+    {
+        QTest::addColumn<ControlKind>("kind");
+        QTest::addColumn<Purpose>("purpose");
+        QTest::addColumn<int>("room");   // pixels of width beside the caption at 10 pixels
+        QTest::addColumn<int>("height"); // pixels; 0 for as high as it needs
+        QTest::addColumn<int>("least");  // the size chosen, from least to most
+        QTest::addColumn<int>("most");
+        const auto row = [](const char* tag, ControlKind kind, Purpose purpose, int room,
+                            int height, int least, int most) {
+            QTest::newRow(tag) << kind << purpose << room << height << least << most;
+        };
+        row("label, just room", ControlKind::Label, kCaption, 0, 0, 10, 10);
+        row("label, a pixel short", ControlKind::Label, kCaption, -1, 0, 7, 9);
+        row("button, room for its frame", ControlKind::Button, kCommand, 4, 0, 10, 10);
+        row("button, no room for its frame", ControlKind::Button, kCommand, 3, 0, 7, 9);
+        row("heading, in bold", ControlKind::Label, kHeading, 0, 0, 7, 9);
+        row("too low for any", ControlKind::Label, kCaption, 0, 5, 7, 7);
+        row("room to spare", ControlKind::Label, kCaption, 40, 0, 11, 11);
+    }
+    void fallbackFontMeasuresEachKind()
+    {
+        if (onlyFamily_.isEmpty())
+            QSKIP("measured only where the sheets' family is missing: MJCALC_ONLY_FAMILY");
+        QFETCH(ControlKind, kind);
+        QFETCH(Purpose, purpose);
+        QFETCH(int, room);
+        QFETCH(int, height);
+        QFETCH(int, least);
+        QFETCH(int, most);
+        QFont ten(onlyFamily_);
+        ten.setPixelSize(10);
+        const char* caption = "Your hand is worth";
+        const int width = QFontMetrics(ten).horizontalAdvance(QString::fromLatin1(caption)) + room;
+        const ControlSpec control{
+            kind, 1, "Label1", caption, 0, 0, 15 * width, 15 * (height ? height : 40), 0, purpose};
+        const int chosen = chooseSheetFont({std::span(&control, 1)}).pixelSize();
+        QVERIFY2(chosen >= least && chosen <= most, qPrintable(QString::number(chosen)));
     }
 
     // What Ctrl+C, wherever the focus is, or a label's "Copy result" puts on the clipboard.
