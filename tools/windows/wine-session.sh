@@ -24,9 +24,22 @@ Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 STARTED+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || { echo "the X server $DISPLAY did not start" >&2; exit 1; }
-wine wineboot -i >/dev/null 2>&1
-wineserver -w
-[ -d "$WINEPREFIX/drive_c/windows/system32" ] || { echo "wine could not make a prefix in $WINEPREFIX" >&2; exit 1; }
+# A first start of wine on a machine can fail to make the prefix, once, and say why only in its
+# own output; so it is kept, the start is tried again in a new prefix, and a last failure shows it.
+for try in 1 2 3; do
+  rm -rf "$WINEPREFIX"
+  WINEDEBUG=err+all,fixme-all timeout 300 wine wineboot -i >"$WORK/wineboot.log" 2>&1
+  timeout 120 wineserver -w
+  [ -d "$WINEPREFIX/drive_c/windows/system32" ] && break
+  wineserver -k 2>/dev/null
+  if [ "$try" = 3 ]; then
+    echo "wine could not make a prefix in $WINEPREFIX, three times; what it said the last time:" >&2
+    tail -n 40 "$WORK/wineboot.log" >&2
+    exit 1
+  fi
+  echo "wine could not make a prefix in $WINEPREFIX; trying again" >&2
+  sleep 2
+done
 # Wine's stand-ins for Windows' dialog and title-bar fonts (Tahoma, Marlett, from fonts-wine) are
 # not found where Debian installs them, so wine would draw every dialog and menu in the first
 # family it knows; a Windows machine has them in its fonts folder.
