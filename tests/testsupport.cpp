@@ -8,15 +8,12 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QToolTip>
 
 namespace mjcalc::test {
 
-void lookLikeTheProgram()
+Session::Session(bool openMainWindow)
 {
     // The offscreen platform warns on every window it is asked to raise or to size by hints,
     // which it cannot do and need not; a test that opens windows by the thousand would drown in
@@ -28,6 +25,8 @@ void lookLikeTheProgram()
         });
     describeApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    if (openMainWindow)
+        catalogue.open(FormId::Form1);
 }
 
 void fail(const QString& what, const std::source_location& where)
@@ -38,17 +37,12 @@ void fail(const QString& what, const std::source_location& where)
 QString textOf(const QWidget* window, const QString& name, const std::source_location& where)
 {
     const QWidget* control = find<QWidget>(window, name, where);
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->text();
-    if (const auto* line = qobject_cast<const QLineEdit*>(control))
-        return line->text();
-    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control))
-        return box->toPlainText();
-    if (control)
+    const QVariant text =
+        control ? control->property(control->inherits("QPlainTextEdit") ? "plainText" : "text")
+                : QString();
+    if (!text.isValid())
         fail(QStringLiteral("%1 shows no text").arg(name), where);
-    return {};
+    return text.toString();
 }
 
 bool choose(const QWidget* window, const QString& item, const std::source_location& where)

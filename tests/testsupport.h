@@ -29,20 +29,11 @@ protected:
     void present(const Message& message) override { messages.append(message); }
 };
 
-// The program's name, icon, font and style, as main() sets them, so that windows under test
-// look and measure as the player sees them; and no notices of what the offscreen platform cannot
-// do.
-void lookLikeTheProgram();
-
 // A running program for one test: its state, a recorder answering its dialogs, and its windows,
-// the main window open unless asked otherwise.
+// the main window open unless asked otherwise; the program's name, icon, font and style as main()
+// sets them, so that windows look and measure as the player sees them.
 struct Session {
-    explicit Session(bool openMainWindow = true)
-    {
-        lookLikeTheProgram();
-        if (openMainWindow)
-            catalogue.open(FormId::Form1);
-    }
+    explicit Session(bool openMainWindow = true);
 
     AppState state;
     RecordingDialogs dialogs;
@@ -50,7 +41,7 @@ struct Session {
 };
 
 // Reports a failure of the test function at the place given, without ending it: the helper that
-// calls it returns, and its caller stops (see MJCALC_STOP_IF_FAILED).
+// calls it returns, and its caller stops.
 void fail(const QString& what, const std::source_location& where);
 
 // Finds a control by the name the player's manual would use. A missing one fails the test where
@@ -106,11 +97,3 @@ inline char* toString(const Message& message)
 }
 
 } // namespace mjcalc
-
-// Ends the test function when a helper has reported a failure, so that nothing after it adds a
-// second, misleading one.
-#define MJCALC_STOP_IF_FAILED()                                                                    \
-    do {                                                                                           \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)

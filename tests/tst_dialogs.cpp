@@ -37,21 +37,6 @@ static bool answerModal(const std::function<void()>& show, bool accept,
     return seen;
 }
 
-// What a dialog showed, noted while it was up.
-struct Shown {
-    bool overOwner = false;
-    bool desktopFont = false;
-    bool minimized = true;
-    QString text;
-    QString title;
-    int icon = -1;
-    int buttons = 0;
-    Qt::WindowFlags frame;
-    int width = 0;
-    int titleWidth = 0;
-    QString colour;
-};
-
 // The dialogs the shipped program really shows, answered through the toolkit. (That one player
 // action says at most one thing is shown where the windows recount: the seams test.)
 class TestDialogs : public QObject {
@@ -60,10 +45,10 @@ class TestDialogs : public QObject {
     QFont desktop_ = QApplication::font();
     QWidget owner_;
     // Over their window, in the desktop's font, though the program's windows have one of their own.
-    void notePlaceAndFont(QDialog* dialog, Shown& shown) const
+    void comparePlaceAndFont(const QDialog* dialog) const
     {
-        shown.overOwner = dialog->parentWidget() == &owner_;
-        shown.desktopFont = dialog->font() == desktop_;
+        QCOMPARE(dialog->parentWidget(), &owner_);
+        QCOMPARE(dialog->font(), desktop_);
     }
 
 private slots:
@@ -80,57 +65,48 @@ private slots:
             QTest::addColumn<QString>(column);
         QTest::addColumn<MessageIcon>("icon");
         QTest::addColumn<int>("qtIcon");
-        const QString tooHigh = QStringLiteral("limit is toooooooo high");
-        const QString program = QStringLiteral("MJ Calculator");
-        QTest::newRow("error") << tooHigh << "" << program << MessageIcon::Error
-                               << int(QMessageBox::Critical);
-        QTest::newRow("warning") << tooHigh << "" << program << MessageIcon::Warning
-                                 << int(QMessageBox::Warning);
-        QTest::newRow("information, own title")
-            << tooHigh << "Check This!"
-            << "Check This!" << MessageIcon::Information << int(QMessageBox::Information);
-        QTest::newRow("no icon, a short text")
-            << "OK?"
-            << "" << program << MessageIcon::None << int(QMessageBox::NoIcon);
+        const auto row = [](const char* tag, const char* text, const char* title, const char* shown,
+                            MessageIcon icon, QMessageBox::Icon qtIcon) {
+            QTest::newRow(tag) << text << title << shown << icon << int(qtIcon);
+        };
+        const char *tooHigh = "limit is toooooooo high", *program = "MJ Calculator";
+        row("error", tooHigh, "", program, MessageIcon::Error, QMessageBox::Critical);
+        row("warning", tooHigh, "", program, MessageIcon::Warning, QMessageBox::Warning);
+        row("information, own title", tooHigh, "Check This!", "Check This!",
+            MessageIcon::Information, QMessageBox::Information);
+        row("no icon, a short text", "OK?", "", program, MessageIcon::None, QMessageBox::NoIcon);
     }
     void messageBoxIsModalWithOneOk()
     {
         QFETCH(QString, text);
         QFETCH(QString, title);
         QFETCH(MessageIcon, icon);
-        // In sight, with one OK and a close button alone in the frame, wide enough for the title.
-        Shown seen;
-        QVERIFY(answerModal(
-            [&] { QtDialogs().message(&owner_, text, icon, title); }, true,
-            [&](QDialog* dialog) {
-                notePlaceAndFont(dialog, seen);
-                dialog->showMinimized(); // as some window managers allow
-                QCoreApplication::processEvents();
-                seen.minimized = dialog->isMinimized();
-                if (const auto* box = qobject_cast<QMessageBox*>(dialog)) {
-                    seen.text = box->text();
-                    seen.icon = box->icon();
-                    seen.buttons = int(box->buttons().size());
-                }
-                seen.title = dialog->windowTitle();
-                seen.frame =
-                    dialog->windowFlags() & (Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint |
-                                             Qt::WindowMinMaxButtonsHint);
-                seen.width = dialog->width();
-                seen.titleWidth =
-                    QFontMetrics(dialog->font()).horizontalAdvance(dialog->windowTitle());
-            }));
         QFETCH(QString, shown);
         QFETCH(int, qtIcon);
-        QVERIFY(seen.overOwner);
-        QVERIFY(seen.desktopFont);
-        QVERIFY(!seen.minimized);
-        QCOMPARE(seen.text, text);
-        QCOMPARE(seen.title, shown);
-        QCOMPARE(seen.icon, qtIcon);
-        QCOMPARE(seen.buttons, 1);
-        QCOMPARE(seen.frame, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
-        QVERIFY2(seen.width > 2 * seen.titleWidth, qPrintable(QString::number(seen.width)));
+        // Compared while it is up: a failed comparison ends the note, and the box is answered.
+        QVERIFY(answerModal([&] { QtDialogs().message(&owner_, text, icon, title); }, true,
+                            [&](QDialog* dialog) {
+                                comparePlaceAndFont(dialog);
+                                const auto* box = qobject_cast<QMessageBox*>(dialog);
+                                QVERIFY(box);
+                                QCOMPARE(box->text(), text);
+                                QCOMPARE(box->windowTitle(), shown);
+                                QCOMPARE(int(box->icon()), qtIcon);
+                                QCOMPARE(box->buttons().size(), 1);
+                                // In sight, and a close button alone in the frame.
+                                dialog->showMinimized(); // as some window managers allow
+                                QCoreApplication::processEvents();
+                                QVERIFY(!dialog->isMinimized());
+                                QCOMPARE(dialog->windowFlags() &
+                                             (Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint |
+                                              Qt::WindowMinMaxButtonsHint),
+                                         Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+                                // Wide enough for its title.
+                                QVERIFY2(
+                                    dialog->width() >
+                                        2 * QFontMetrics(dialog->font()).horizontalAdvance(shown),
+                                    qPrintable(QString::number(dialog->width())));
+                            }));
     }
 
     void colourPicker_data()
@@ -143,17 +119,15 @@ private slots:
     {
         QFETCH(bool, confirm);
         std::optional<QColor> chosen;
-        Shown seen;
+        QString preselected;
         QVERIFY(answerModal([&] { chosen = QtDialogs().pickColour(&owner_, QColor(10, 20, 30)); },
                             confirm,
                             [&](QDialog* dialog) {
-                                notePlaceAndFont(dialog, seen);
+                                comparePlaceAndFont(dialog);
                                 if (const auto* picker = qobject_cast<QColorDialog*>(dialog))
-                                    seen.colour = picker->currentColor().name();
+                                    preselected = picker->currentColor().name();
                             }));
-        QVERIFY(seen.overOwner);
-        QVERIFY(seen.desktopFont);
-        QCOMPARE(seen.colour, "#0a141e");
+        QCOMPARE(preselected, "#0a141e");
         QCOMPARE(chosen, confirm ? std::optional<QColor>(QColor(10, 20, 30)) : std::nullopt);
     }
 };

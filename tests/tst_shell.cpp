@@ -73,16 +73,15 @@ private slots:
         QTest::addColumn<FormId>("id");
         QTest::addColumn<QString>("window"); // object name and title
         QTest::addColumn<QString>("text");   // empty: not compared
-        QTest::newRow("WhatgivesMenu") << FormId::Form7 << "Form7 FanCounting" << kFanTable;
-        QTest::newRow("FancalculatorMenu") << FormId::Form3 << "Form3 FanCounting"
-                                           << "";
-        QTest::newRow("DefinitionsMenu") << FormId::Form6 << "Form6 Defenitions" << kDefinitions;
-        QTest::newRow("Menuwho") << FormId::Form2 << "Form2 Who made it"
-                                 << "";
-        QTest::newRow("MenuWhy") << FormId::Form5 << "Form5 Why ?"
-                                 << "";
-        QTest::newRow("thankusmenu") << FormId::Form4 << "Form4 Thank us"
-                                     << "";
+        const auto row = [](const char* item, FormId id, const char* window, const QString& text) {
+            QTest::newRow(item) << id << window << text;
+        };
+        row("WhatgivesMenu", FormId::Form7, "Form7 FanCounting", kFanTable);
+        row("FancalculatorMenu", FormId::Form3, "Form3 FanCounting", "");
+        row("DefinitionsMenu", FormId::Form6, "Form6 Defenitions", kDefinitions);
+        row("Menuwho", FormId::Form2, "Form2 Who made it", "");
+        row("MenuWhy", FormId::Form5, "Form5 Why ?", "");
+        row("thankusmenu", FormId::Form4, "Form4 Thank us", "");
     }
     void menuItemsOpenOneWindowEach()
     {
