@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <memory>
 
@@ -25,13 +26,14 @@ const QString kTooLarge =
 const QString kHuge = QStringLiteral("Check60 Check61 Check62 Check63 Check64 Check65 Check66 "
                                      "Check67 Check68 Check69 Check70 Check71");
 
-// The moves; then Text1, TableLimit, Label36|Label37|Label38, and what was said (one icon).
-static void row(const char* name, const QString& moves, const char* box, int limit,
+// The moves, in the locale given; then Text1, TableLimit, Label36|Label37|Label38, and what was
+// said (one icon).
+static void row(const QString& name, const QString& moves, const char* box, int limit,
                 const char* shown, const QStringList& said = {},
-                MessageIcon icon = MessageIcon::None)
+                MessageIcon icon = MessageIcon::None, const char* locale = "C")
 {
-    QTest::newRow(name) << moves << QString(box) << QString::number(limit) << QString(shown) << said
-                        << int(icon);
+    QTest::newRow(qPrintable(name)) << moves << QString(box) << QString::number(limit)
+                                    << QString(shown) << said << int(icon) << QString(locale);
 }
 
 // The points window as a player uses it; its look is left to the reference drawings.
@@ -44,6 +46,7 @@ class TestForm1 : public QObject {
 
 private slots:
     void init() { session_ = std::make_unique<test::Session>(); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void playing_data()
     {
@@ -51,6 +54,7 @@ private slots:
             QTest::addColumn<QString>(column);
         QTest::addColumn<QStringList>("said");
         QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("locale");
         row("nothing ticked", ">500", "500", 500, "| 80| 20");
         row("East", ">500 Check1", "500", 500, "| 120| 20");
         row("capped", ">500 Check59 Check61 + +", "500", 500, " 2| 2000| 1016");
@@ -61,6 +65,15 @@ private slots:
         row("emptied", ">500 Check38 Text1 >\b\b\b Check39", "", 5, "| 20| 36");
         row("zero keeps the result", ">500 Check38 Text1 >\b\b\b0 Check39", "0", 0, "| 20| 28");
         row("too high", ">70000", " 65536", 65536, "| 80| 20", {kTooHigh}, kError);
+        // The limit typed the player's way; where digits are grouped with blanks, the highest
+        // limit the program writes must read back.
+        row("German thousands", ">1.000 Check59", "1.000", 1000, "| 4000| 1000", {},
+            MessageIcon::None, "de_DE");
+        row("English thousands", ">1,000 Check59", "1,000", 1000, "| 4000| 1000", {},
+            MessageIcon::None, "en_US");
+        for (const char* blanks : {"fr_FR", "ru_RU", "pl_PL"})
+            row(QStringLiteral("too high, ") + blanks, ">70000 Check59", " 65536", 65536,
+                "| 262144| 65536", {kTooHigh}, kError, blanks);
         row("pasted with its line end", "^15\n", "15 ", 15, "| 60| 20");
         row("pasted between tabs", "^\t13\t", " 13 ", 13, "| 52| 20");
         row("typo", ">a", "a", 0, "||", {kTypo}, kWarning);
@@ -98,6 +111,8 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(QStringList, said);
         QFETCH(int, icon);
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
         if (!test::play(form(), moves))
             return;
         const QString labels = shown("Label36") + '|' + shown("Label37") + '|' + shown("Label38");

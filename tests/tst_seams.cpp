@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -16,8 +15,8 @@
 using namespace mjcalc;
 using mjcalc::test::find;
 
-// Where two features meet: the player's locale and the limit box, the keyboard and the sheets, what
-// a screen reader hears, the widest figures and labels.
+// Where two features meet: the keyboard and the sheets, what a screen reader hears, the widest
+// figures and labels, the clipboard.
 class TestSeams : public QObject {
     Q_OBJECT
 
@@ -32,40 +31,7 @@ private slots:
             QSKIP(qPrintable(onlyFamily_ + " is missing: install fonts-dejavu-core"));
     }
     void init() { session_ = std::make_unique<test::Session>(); }
-    void cleanup()
-    {
-        session_.reset();
-        QLocale::setDefault(QLocale::c());
-    }
-
-    // The limit typed the player's way, then "all terminals": the hand is worth the limit. Where
-    // digits are grouped with blanks, the highest limit the program writes must read back.
-    void limitTypedTheLocalWay_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("said");
-        QTest::addColumn<QString>("shown"); // Label37|Label38
-        const QLocale german(QLocale::German, QLocale::Germany);
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("German thousands") << german << "1.000" << 0 << " 4000| 1000";
-        QTest::newRow("English thousands") << english << "1,000" << 0 << " 4000| 1000";
-        for (const char* blanks : {"fr_FR", "ru_RU", "pl_PL"})
-            QTest::addRow("too high, %s", blanks)
-                << QLocale(QString::fromLatin1(blanks)) << "70000" << 1 << " 262144| 65536";
-    }
-    void limitTypedTheLocalWay()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, keys);
-        QLocale::setDefault(locale);
-        if (!test::play(form1(), '>' + keys + " Check59")) // no keystroke on the way is a typo
-            return;
-        QTEST(int(session_->dialogs.messages.size()), "said");
-        QTEST(test::textOf(form1(), QStringLiteral("Label37")) + u'|' +
-                  test::textOf(form1(), QStringLiteral("Label38")),
-              "shown");
-    }
+    void cleanup() { session_.reset(); }
 
     void tabFollowsTheSheet_data()
     {
