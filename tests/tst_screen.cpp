@@ -34,19 +34,23 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps"); // menu items, controls of the window shown last
         QTest::addColumn<QString>("keys");      // typed into the limit box first
-        const QStringList hand{"Check1",  "Check2",   "Check6",   "Check38", "Check54",
-                               "Check65", "Command5", "Command5", "Command5"};
+        // Where a window shows figures, they are the ones worked out for that hand by the rules
+        // themselves, so that no change of a rule's amount redraws a picture: limit 500, "all
+        // terminals" and one "FA from own seat", two flowers, East: 1016, paying 3000.
+        const QStringList hand{"Check1", "Check59", "Check61", "Command5", "Command5"};
         const QStringList colours{"ForeMenu", "BackMenu"};
         QTest::newRow("sheet-fresh") << QStringList() << "";
         QTest::newRow("sheet-hand") << hand << "500";
         QTest::newRow("sheet-cleared") << hand + QStringList{"Command6"} << "500";
         QTest::newRow("sheet-coloured") << colours + hand << "500";
-        QTest::newRow("board-fresh") << QStringList{"FancalculatorMenu"} << "";
+        QTest::newRow("board-fresh") << QStringList{"FancalculatorMenu"} << ""; // 1 fan
+        // Seat wind South, flower 2 and season 2: 2 fans.
         QTest::newRow("board-hand")
-            << QStringList{"FancalculatorMenu", "Picture1", "Picture6", "Picture13", "Picture16",
-                           "Picture21",         "Check1",   "Check5",   "Picture14"}
+            << QStringList{"FancalculatorMenu", "Picture6", "Picture17", "Picture21", "Picture14"}
             << "";
-        QTest::newRow("board-coloured") << colours + QStringList{"FancalculatorMenu"} << "";
+        // Only the NO FA box, which keeps the standard colours: 0 fans.
+        QTest::newRow("board-coloured")
+            << colours + QStringList{"FancalculatorMenu", "Check11"} << "";
         QTest::newRow("fantable") << QStringList{"WhatgivesMenu"} << "";
         QTest::newRow("definitions") << QStringList{"DefinitionsMenu"} << "";
         QTest::newRow("credits") << QStringList{"Menuwho"} << "";
