@@ -67,7 +67,6 @@ private slots:
                                           0, 13, None});
         row("blanks inside", {" 1 2\t3\n4", 1234, 0, NotANumber});
         row("sign alone", {"-", 0, 0, NotANumber});
-        row("exponent e", {"1e3", 1000, 1000, None});
         row("exponent D", {"1D+2", 100, 100, None});
         row("bare exponent", {"12e", 12, 0, NotANumber});
         row("beyond double", {"1e400", kTooLarge, 0, Overflow});
@@ -83,7 +82,6 @@ private slots:
         row("prefix alone", {"&H", 0, 0, NotANumber});
         row("largest", {"2147483647", kMax, kMax, None});
         row("below smallest", {"-2147483649", -2147483649.0, 0, Overflow});
-        row("highest limit as shown", {" 65536", 65536, 65536, None});
         row("smallest as shown", {"-2147483648", kMin, kMin, None});
         row("group first", {",5", 0, 0, NotANumber, "C"});
         row("grouped", {"1,000,000", 1, 1000000, None, "C"});
@@ -98,12 +96,10 @@ private slots:
         row("negative half to even", {"-2.5", -2.5, -2, None, "C"});
         row("above half", {"2.51", 2.51, 3, None, "C"});
         row("exponent E", {"2.5E-1", 0.25, 0, None, "C"});
-        row("below double", {"1e-400", 0, 0, None, "C"});
         row("largest and a half", {"2147483647.5", 2147483647.5, 0, Overflow, "C"});
         row("smallest less a half", {"-2147483648.5", -2147483648.5, kMin, None, "C"});
         row("blank between digits", {"1 000", 1000, 0, NotANumber, "C"});
         row("German", {"1.000,5", 1, 1000, None, "de_DE"});
-        row("German foreign blank", {"1 000", 1000, 0, NotANumber, "de_DE"});
         row("own blank", {"1\u202F000 000", 1, 1000000, None, "fr_FR"});
         row("plain blank", {"1 000", 1000, 1000, None, "fr_FR"});
         row("no-break blank, as older Qt writes French", {"1\u00A0000", 1, 1000, None, "fr_FR"});
@@ -151,9 +147,7 @@ private slots:
         QTest::newRow("negative") << Limit{"-5", Typo};
         QTest::newRow("unreadably large") << Limit{"1e400", Typo};
         QTest::newRow("pasted with its line end") << Limit{"15\n", Accept, 15};
-        QTest::newRow("German grouped") << Limit{"1.000", Accept, 1000, "de_DE"};
         QTest::newRow("German fraction") << Limit{"1,5", Accept, 2, "de_DE"};
-        QTest::newRow("French highest as shown") << Limit{" 65536", Accept, 65536, "fr_FR"};
         QTest::newRow("French grouped too high") << Limit{"70\u202F000", TooHigh, 0, "fr_FR"};
     }
 

@@ -49,11 +49,11 @@ private slots:
         QFETCH(QString, order);
         QStringList expected;
         for (const QString& run : order.split(u' ')) {
-            const QStringList ends = run.split(u'-');
-            const qsizetype digits = ends[0].indexOf(QRegularExpression(QStringLiteral("[0-9]")));
-            const int first = ends[0].mid(digits).toInt();
-            for (int n = first; n <= (ends.size() > 1 ? ends[1].toInt() : first); ++n)
-                expected << ends[0].left(digits) + QString::number(n);
+            const auto parts =
+                QRegularExpression(QStringLiteral("(\\D+)(\\d+)-?(\\d*)")).match(run);
+            const int first = parts.captured(2).toInt(), last = parts.captured(3).toInt();
+            for (int n = first; n <= qMax(first, last); ++n)
+                expected << parts.captured(1) + QString::number(n);
         }
         // Every stop of the window's focus chain, from its first control round to the last: a
         // stop that is new or lost shows as much as one out of place.
@@ -86,8 +86,6 @@ private slots:
         row("hint", FormId::Form1, "Command2", "Hint|closed kong honor");
         row("one flower fewer", FormId::Form1, "Command4",
             "One flower or season fewer|flowers and seasons");
-        row("one flower more", FormId::Form1, "Command5",
-            "One flower or season more|flowers and seasons");
         row("flower count", FormId::Form1, "Label36", "|flowers and seasons (read-only)", " 8");
         row("payout", FormId::Form1, "Label37", // 65536 x 6
             "|V! Points; Copy result: Ctrl+C, context menu (read-only)", " 393216");
@@ -95,11 +93,9 @@ private slots:
             "|Your hand is worth; Copy result: Ctrl+C, context menu (read-only)", " 2147483647");
         row("fan box", FormId::Form3, "Check1", "All Pungs|");
         row("table box", FormId::Form3, "Check11", "Im playing a NO FA table|");
-        row("fan hint", FormId::Form3, "Command2", "Hint|MJ on Suplement tile");
         row("fans: the board gives well under 99", FormId::Form3, "Label8",
             " 1|Your FANS; Copy result: Ctrl+C, context menu (read-only)", " 99");
         row("tile", FormId::Form3, "Picture6", "Seat wind South|");
-        row("fan table, for notes", FormId::Form7, "Text1", "FanCounting|");
         row("definitions", FormId::Form6, "Text1", "Defenitions| (read-only)");
     }
     void controlsAreHeardAndFiguresFit()
@@ -123,21 +119,9 @@ private slots:
     }
 
     // Every caption and button text fits its box, in the font the window gives it: the family the
-    // sheets were drawn in, or with MJCALC_ONLY_FAMILY, the one family fontconfig offers, at the
-    // largest size up to 11 pixels at which they all fit: a pixel larger, one of them would not.
+    // sheets were drawn in, or with MJCALC_ONLY_FAMILY, the one family fontconfig offers.
     void captionsFitTheirBoxes()
     {
-        const auto fits = [](const QWidget* control, int largerBy) {
-            const auto* label = qobject_cast<const QLabel*>(control);
-            const auto* button = qobject_cast<const QPushButton*>(control);
-            const QString text = label ? label->text() : button ? button->text() : QString();
-            QFont font = control->font();
-            font.setPixelSize(font.pixelSize() + largerBy);
-            const QFontMetrics metrics(font);
-            return metrics.horizontalAdvance(text) + (button ? 4 : 0) <= control->width() &&
-                   (text.isEmpty() || metrics.height() <= control->height());
-        };
-        bool allFitLarger = true;
         for (FormId id : {FormId::Form1, FormId::Form3}) {
             QWidget* window = session_->catalogue.open(id);
             const QWidget* caption = find<QWidget>(window, "Label1");
@@ -146,12 +130,15 @@ private slots:
             if (!onlyFamily_.isEmpty())
                 QCOMPARE(QFontInfo(caption->font()).family(), onlyFamily_);
             for (const QWidget* control : window->findChildren<QWidget*>()) {
-                QVERIFY2(fits(control, 0), qPrintable(control->objectName()));
-                allFitLarger = allFitLarger && fits(control, 1);
+                const auto* label = qobject_cast<const QLabel*>(control);
+                const auto* button = qobject_cast<const QPushButton*>(control);
+                const QString text = label ? label->text() : button ? button->text() : QString();
+                const QFontMetrics metrics(control->font());
+                QVERIFY2(metrics.horizontalAdvance(text) + (button ? 4 : 0) <= control->width() &&
+                             (text.isEmpty() || metrics.height() <= control->height()),
+                         qPrintable(control->objectName()));
             }
         }
-        if (!onlyFamily_.isEmpty() && QApplication::font().pixelSize() < 11)
-            QVERIFY(!allFitLarger);
     }
 
     // Where the sheets' family is missing, the largest size up to 11 pixels at which a caption
@@ -205,7 +192,6 @@ private slots:
         QTest::addColumn<QString>("copied");
         const QString nothing = "Your hand is worth: not counted, V! Points: not counted";
         QTest::newRow("empty sheet") << FormId::Form1 << "!Ctrl+C" << nothing;
-        QTest::newRow("typo, in the limit box") << FormId::Form1 << ">a !Ctrl+C" << nothing;
         QTest::newRow("cleared") << FormId::Form1 << ">500 Check38 Command7 !Ctrl+C" << nothing;
         QTest::newRow("selection") << FormId::Form1 << ">500 Text1 !Ctrl+A !Ctrl+C"
                                    << "500";
@@ -214,10 +200,6 @@ private slots:
             << FormId::Form1 << ">500 Check38 !Ctrl+C"
             << "Your hand is worth 28, Not East × 4, V! Points 112\nBase = 20\n"
                "closed pong honor: +8 = 28";
-        QTest::newRow("limit hand, East, menu")
-            << FormId::Form1 << ">500 Check1 Check59 @Label37"
-            << "Your hand is worth 500, East × 6, V! Points 3000\nBase = 20\n"
-               "all terminals: limit hand = 500";
         QTest::newRow("fans, menu")
             << FormId::Form3 << "Picture5 Picture16 Picture22 Picture13 Check4 @Label8"
             << "Your FANS 8\nFlower 1, of your seat: +1\nWhite dragon pong: +1\nPure: +6";
