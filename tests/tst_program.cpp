@@ -16,20 +16,18 @@ private slots:
         QTest::addColumn<QString>("platform"); // as Qt's option, or in its variable
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("output");
-        QTest::newRow("no display: one plain sentence")
-            << ""
-            << "" << 1
-            << QStringList{"MJ Calculator needs a display to show its window, and none is set "
-                           "(DISPLAY or WAYLAND_DISPLAY)."};
-        QTest::newRow("starts with the sheet, ends with its last window")
-            << "report"
-            << "-platform offscreen" << 0
-            << QStringList{"name mjcalc " MJCALC_VERSION_TEXT, "icon 16 24 32 48 64",
-                           "session bus disabled:", "window Form1 V! Mah-Jongg Calculator",
-                           "sheet font Liberation Sans 11px"};
-        QTest::newRow("a custom colour lasts for the run only")
-            << "custom colour"
-            << "QT_QPA_PLATFORM=offscreen" << 0 << QStringList{"custom colour #0c2238"};
+        const auto row = [](const char* tag, const char* probe, const char* platform, int exitCode,
+                            const QStringList& output) {
+            QTest::newRow(tag) << probe << platform << exitCode << output;
+        };
+        row("no display: one plain sentence", "", "", 1,
+            {"MJ Calculator needs a display to show its window, and none is set "
+             "(DISPLAY or WAYLAND_DISPLAY)."});
+        row("starts with the sheet, ends with its last window", "report", "-platform offscreen", 0,
+            {"name mjcalc " MJCALC_VERSION_TEXT, "icon 16 24 32 48 64", "session bus disabled:",
+             "window Form1 V! Mah-Jongg Calculator", "sheet font Liberation Sans 11px"});
+        row("a custom colour lasts for the run only", "custom colour", "QT_QPA_PLATFORM=offscreen",
+            0, {"custom colour #0c2238"});
     }
     void run()
     {

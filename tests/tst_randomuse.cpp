@@ -37,7 +37,6 @@ void TestRandomUse::everyActionLeavesTheWindowsTrue()
     test::Session session;
     const PointsState& points = session.state.points;
     QWidget* main = session.catalogue.window(FormId::Form1);
-    auto text = [](QWidget* on, const QString& label) { return test::textOf(on, label); };
     // The windows write a figure with a blank before it, where a minus sign would go.
     auto shown = [](qint64 figure) { return u" %1"_s.arg(figure); };
     auto* limitBox = test::find<QLineEdit>(main, u"Text1"_s);
@@ -75,9 +74,9 @@ void TestRandomUse::everyActionLeavesTheWindowsTrue()
         // A cleared sheet is worth the base points, shown or not.
         EXPECT(!done.contains(kClearingTheSheet) || points.HandPoints == 20);
         EXPECT(points.FlowerCount >= 0 && points.FlowerCount <= 8);
-        EXPECT(text(main, "Label36") ==
+        EXPECT(test::textOf(main, "Label36") ==
                (points.FlowerCount ? shown(points.FlowerCount) : QString()));
-        const QString payout = text(main, "Label37"), worth = text(main, "Label38");
+        const QString payout = test::textOf(main, "Label37"), worth = test::textOf(main, "Label38");
         EXPECT(payout.isEmpty() == worth.isEmpty());
         if (!worth.isEmpty()) { // at no limit (or 0) counting pauses, leaving the last result
             const qint64 pays = payout.toLongLong(), hand = worth.toLongLong();
@@ -86,7 +85,7 @@ void TestRandomUse::everyActionLeavesTheWindowsTrue()
                    (!points.TableLimit || pays <= 6 * points.TableLimit));
         }
         if ((board = session.catalogue.window(FormId::Form3))) {
-            EXPECT(text(board, "Label8") == shown(session.state.fans.FanTotal));
+            EXPECT(test::textOf(board, "Label8") == shown(session.state.fans.FanTotal));
             for (int tile = 1; tile <= 23; ++tile) {
                 const auto* picture = board->findChild<QAbstractButton*>(u"Picture%1"_s.arg(tile));
                 EXPECT(picture && picture->isChecked() == session.state.fans.TileFlags[tile]);

@@ -73,9 +73,6 @@ private slots:
                                                         {FaKong, 2},      {ClosedDragons, 3},
                                                         {ClosedWinds, 2}, {OutOnAPong, 1}};
         QTest::newRow("highest that fits") << Hand{highest, 1073741824, 0, 65536};
-        QTest::newRow("overflow stops at once")
-            << Hand{highest + QList{std::pair{OutOnLastTile, 1}, std::pair{OutOnSupplement, 1}},
-                    1073741824, 0, 65536, "Going out on last tile"};
         QTest::newRow("flower points too large")
             << Hand{{}, 20, 600000000, 500, "flowers and seasons"};
         QTest::newRow("flowers past the range")
@@ -97,20 +94,20 @@ private slots:
     // The same count, explained: the lines of the tooltip, the shown figures set off.
     void handLines_data()
     {
-        QTest::addColumn<QList<std::pair<PointsRule, int>>>("ticked");
+        QTest::addColumn<Hand>("hand");
         QTest::addColumn<bool>("east");
-        QTest::addColumn<int>("flowers");
-        QTest::addColumn<int>("limit");
         QTest::addColumn<Breakdown>("lines");
+        using Ticked = decltype(Hand::ticked);
+        const Ticked capped{{OpenPong, 1},
+                            {OpenKongTerminal, 2},
+                            {AllTerminals, 1},
+                            {FaKong, 2},
+                            {OutOnLastTile, 1}};
         QTest::newRow("East, one or several boxes a row, capped")
-            << QList<std::pair<PointsRule, int>>{{OpenPong, 1}, {OpenKongTerminal, 2},
-                                                 {SelfPick, 1}, {AllTerminals, 1},
-                                                 {FaKong, 2},   {OutOnLastTile, 1}}
-            << true << 2 << 500
+            << Hand{capped, 65024, 2} << true
             << Breakdown{{"Base", "", " 20"},
                          {"open pong 2-8", "+2", " 22"},
                          {"open kong 1 or 9, 2 × 16", "+32", " 54"},
-                         {"self pick to MJ", "+2", " 56"},
                          {"all terminals: limit hand", "", " 500"},
                          {"flowers and seasons, 2 × 4", "+8", " 508"},
                          {"FA kong, 2 boxes", "× 64", " 32512"},
@@ -119,11 +116,9 @@ private slots:
                          {"Capped at the table limit", "", " 500", Result},
                          {"East", "× 6", "", Result},
                          {"V! Points", "", " 3000", Shown}};
+        const Ticked overflowing{{AllTerminals, 1}, {OutOnLastTile, 1}, {OutOnSupplement, 1}};
         QTest::newRow("overflow")
-            << QList<std::pair<PointsRule, int>>{{AllTerminals, 1},
-                                                 {OutOnLastTile, 1},
-                                                 {OutOnSupplement, 1}}
-            << true << 0 << 1073741824
+            << Hand{overflowing, 1073741824, 0, 1073741824} << true
             << Breakdown{{"Base", "", " 20"},
                          {"all terminals: limit hand", "", " 1073741824"},
                          {"Going out on last tile", "× 2", "too large"},
@@ -132,14 +127,12 @@ private slots:
 
     void handLines()
     {
-        using Ticked = QList<std::pair<PointsRule, int>>;
-        QFETCH(Ticked, ticked);
+        QFETCH(Hand, hand);
         QFETCH(bool, east);
-        QFETCH(int, flowers);
-        QFETCH(int, limit);
         QFETCH(Breakdown, lines);
-        QCOMPARE(describeHand(mjcalc::scoreHand(sheetOf(ticked, flowers, limit)), limit, east),
-                 lines);
+        const HandScore score = mjcalc::scoreHand(sheetOf(hand.ticked, hand.flowers, hand.limit));
+        QCOMPARE(score.handPoints, hand.points);
+        QCOMPARE(describeHand(score, hand.limit, east), lines);
     }
 
     // One explanation in its two forms: a table for the tooltip, plain lines for the clipboard.

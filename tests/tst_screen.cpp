@@ -78,14 +78,13 @@ private slots:
                     if (QWidget* opened = session_->catalogue.window(id))
                         window = opened;
                 }
-            } else {
-                if (!click(window, step))
-                    return;
-                if (step == QLatin1String("Picture14")) { // clicked off again; Tab shows the frame
-                    click(window, step);
-                    QApplication::setActiveWindow(window);
-                    QTest::keyClick(window, Qt::Key_Tab);
-                }
+            } else if (!click(window, step)) {
+                return;
+            } else if (step ==
+                       QLatin1String("Picture14")) { // clicked off again; Tab shows the frame
+                click(window, step);
+                QApplication::setActiveWindow(window);
+                QTest::keyClick(window, Qt::Key_Tab);
             }
         }
         QApplication::setActiveWindow(window); // focus frames show only in the active window

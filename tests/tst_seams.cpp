@@ -79,7 +79,6 @@ private slots:
                             const char* widest = "") {
             QTest::newRow(tag) << window << control << heard << widest;
         };
-        row("East box", FormId::Form1, "Check1", "Check when East|");
         row("a meld", FormId::Form1, "Check3", "open pong 2-8, meld 2 of 4|");
         row("three boxes", FormId::Form1, "Check67", "closed pong/kong dragons, 3 of 3|");
         row("limit box", FormId::Form1, "Text1", "Table limit|");

@@ -120,7 +120,6 @@ private slots:
             QCOMPARE(edit->toPlainText().split('\n'), text.split('\n'));
         // Typed on the keyboard, and through an input method, as a Chinese player types: the
         // platform asks the box whether it takes one before it sends the text.
-        const QString shown = edit->toPlainText();
         QTest::keyClicks(edit, "my notes");
         QInputMethodQueryEvent query(Qt::ImEnabled);
         QApplication::sendEvent(edit, &query);
