@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -12,27 +11,23 @@
 
 using namespace mjcalc;
 
-// Does what shows a modal dialog, lets the note see the dialog as soon as it is up, then answers
-// it (OK or Cancel) whatever the note found, so that a wrong dialog fails the test instead of
-// leaving it waiting. False when no dialog came up within five seconds.
+// Does what shows a modal dialog; once the dialog's own event loop runs, lets the note see it,
+// then answers it (OK or Cancel) whatever the note found, so that a wrong dialog fails the test
+// instead of leaving it waiting. False when no dialog came up.
 static bool answerModal(const std::function<void()>& show, bool accept,
                         const std::function<void(QDialog*)>& note)
 {
     bool seen = false;
-    QElapsedTimer waited;
-    waited.start();
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog) {
+    QTimer once;
+    once.setSingleShot(true);
+    QObject::connect(&once, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             seen = true;
             note(dialog);
             accept ? dialog->accept() : dialog->reject();
         }
-        if (dialog || waited.hasExpired(5000))
-            poll.stop();
     });
-    poll.start(10);
+    once.start(0);
     show();
     return seen;
 }
