@@ -78,6 +78,9 @@ private slots:
         row("held Space after a typo", ">a ~Space", "a ", 0, "||", {kTypo, kTypo}, kWarning);
         row("Space held twice", ">a ~Space ~Space", "a  ", 0, "||", {kTypo, kTypo, kTypo},
             kWarning);
+        // A key that spoke once, held down later where it says nothing, repeats as usual.
+        row("Backspace held after it spoke", ">ab ~Backspace !Ctrl+A >123 ~Backspace", "", 1,
+            "| 4| 20", {kTypo, kTypo, kTypo}, kWarning);
         row("typo after a limit", ">12x", "12x", 12, "| 48| 20", {kTypo}, kWarning);
         row("negative", ">-5", "-5", 0, "||", {kTypo, kTypo}, kWarning);
         row("more than eight", ">500" + QString(" +").repeated(9), "500", 500, " 8| 208| 52");
