@@ -38,7 +38,6 @@ private slots:
         for (const auto& [box, fans] : alone)
             QTest::addRow("%s alone", fanRow(box).words) << board({}, {box, NoFlowerTable}) << fans;
         QTest::newRow("nothing: the no-flowers fan") << board({}) << 1;
-        QTest::newRow("no-flowers table") << board({}, {NoFlowerTable}) << 0;
         QTest::newRow("another seat's flower") << board({flower(1)}) << 0;
         QTest::newRow("own flower") << board({seat(kSouth), flower(2)}) << 1;
         QTest::newRow("own season") << board({seat(kWest), season(3), season(2)}) << 1;

@@ -38,8 +38,7 @@ private slots:
             QSKIP("The sheets are drawn in Liberation Sans, which is missing: install the Debian "
                   "package fonts-liberation2");
         // Home, configuration, cache and data in one empty folder, to see whether anything lands.
-        QTemporaryDir home;
-        QTemporaryDir runtime;
+        QTemporaryDir home, runtime;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
