@@ -24,10 +24,13 @@ Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 STARTED+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || { echo "the X server $DISPLAY did not start" >&2; exit 1; }
-# A first start of wine on a machine can fail to make the prefix, once, and say why only in its
-# own output; so it is kept, the start is tried again in a new prefix, and a last failure shows it.
+# Wine finds its server by the prefix folder's device and inode, and a server that an interrupted
+# session left behind can answer for a new folder that reuses the inode: so any server for the
+# folder is stopped first. A start that still makes no prefix is tried again, and wine's own
+# words are shown when it fails for good.
 for try in 1 2 3; do
-  rm -rf "$WINEPREFIX"
+  rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
+  wineserver -k 2>/dev/null
   WINEDEBUG=err+all,fixme-all timeout 300 wine wineboot -i >"$WORK/wineboot.log" 2>&1
   timeout 120 wineserver -w
   [ -d "$WINEPREFIX/drive_c/windows/system32" ] && break
