@@ -79,6 +79,8 @@ private slots:
         row("largest hex", {"&HFFFFFFFF", 4294967295.0, 0, Overflow});
         row("hex past 32 bits", {"&H100000000", kTooLarge, 0, Overflow});
         row("octal stops at 8", {"&O18", 1, 0, NotANumber});
+        row("octal in lower case", {"&o17", 15, 15, None});
+        row("a prefix's letter without its &", {"1H5", 1, 0, NotANumber});
         row("prefix alone", {"&H", 0, 0, NotANumber});
         row("largest", {"2147483647", kMax, kMax, None});
         row("below smallest", {"-2147483649", -2147483649.0, 0, Overflow});

@@ -47,12 +47,7 @@ class TestDialogs : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QFont pinned(QStringLiteral("Liberation Sans"));
-        pinned.setPixelSize(7);
-        useSheetFont(pinned);
-    }
+    void initTestCase() { useSheetFont(QFont(QStringLiteral("Liberation Sans"), 7)); }
 
     void messageBoxIsModalWithOneOk_data()
     {

@@ -146,10 +146,9 @@ private slots:
         if (!test::choose(form(), "ForeMenu") || !test::choose(form(), "BackMenu"))
             return;
         QCOMPARE(form()->grab().toImage(), before);
-        for (const char* item : {"ForeMenu", "BackMenu", "BackMenu", "ForeMenu"}) {
+        for (const char* item : {"ForeMenu", "BackMenu", "BackMenu", "ForeMenu"})
             if (!test::choose(form(), item))
                 return;
-        }
         QCOMPARE(session_->dialogs.preselectedColours,
                  (QList<QColor>{Qt::black, Qt::black, Qt::black, red, red, teal}));
         if (!test::play(form(), QStringLiteral("Command6 Command7")))

@@ -15,6 +15,11 @@
 using namespace mjcalc;
 using mjcalc::test::find;
 
+// The layout tables' own check refuses a control placed between two pixels.
+constexpr ControlSpec kHalfPixel[] = {
+    {ControlKind::Label, 1, "Label1", "", 7, 0, 15, 15, 0, kCaption}};
+static_assert(!wholePixelsAndCountedTabs(kHalfPixel));
+
 // Where two features meet: the keyboard and the sheets, what a screen reader hears, the widest
 // figures and labels, the clipboard.
 class TestSeams : public QObject {
