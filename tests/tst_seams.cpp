@@ -184,7 +184,9 @@ private slots:
         const int width = QFontMetrics(ten).horizontalAdvance(QString::fromLatin1(caption)) + room;
         const ControlSpec control{
             kind, 1, "Label1", caption, 0, 0, 15 * width, 15 * (height ? height : 40), 0, purpose};
-        const int chosen = chooseSheetFont({std::span(&control, 1)}).pixelSize();
+        const QFont font = chooseSheetFont({std::span(&control, 1)});
+        QCOMPARE(font.family(), onlyFamily_); // the desktop's own, where it is made for text
+        const int chosen = font.pixelSize();
         QVERIFY2(chosen >= least && chosen <= most, qPrintable(QString::number(chosen)));
     }
 
