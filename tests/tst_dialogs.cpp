@@ -11,23 +11,24 @@
 
 using namespace mjcalc;
 
-// Does what shows a modal dialog; once the dialog's own event loop runs, lets the note see it,
-// then answers it (OK or Cancel) whatever the note found, so that a wrong dialog fails the test
-// instead of leaving it waiting. False when no dialog came up.
+// Does what shows a modal dialog; as soon as the dialog is up, lets the note see it, then answers
+// it (OK or Cancel) whatever the note found, so that a wrong dialog fails the test instead of
+// leaving it waiting. False when no dialog came up before what shows it returned.
 static bool answerModal(const std::function<void()>& show, bool accept,
                         const std::function<void(QDialog*)>& note)
 {
     bool seen = false;
-    QTimer once;
-    once.setSingleShot(true);
-    QObject::connect(&once, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            seen = true;
-            note(dialog);
-            accept ? dialog->accept() : dialog->reject();
-        }
+    QTimer poll;
+    poll.setSingleShot(true);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return poll.start(10); // not up yet: look again, until it is or show() has returned
+        seen = true;
+        note(dialog);
+        accept ? dialog->accept() : dialog->reject();
     });
-    once.start(0);
+    poll.start(0);
     show();
     return seen;
 }
