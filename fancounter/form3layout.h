@@ -13,6 +13,9 @@ inline constexpr int kForm3Height = 5295;
 
 // A tile: "CLEAR ALL" clears it, and it keeps the colours it was drawn in.
 inline constexpr Purpose kTile{Role::Entry, kClearedByClearAll};
+// A box about the hand. The fan counter copies the main window's text colour onto its boxes too,
+// which the main window's own colour commands never do to theirs.
+inline constexpr Purpose kFanBox{Role::Entry, kHandBox.traits | kTakesTextColour};
 // The NO FA box describes the table, not the hand: no button clears it, and it keeps the
 // standard colours, as its caption does.
 inline constexpr Purpose kTableBox{Role::Entry};
@@ -63,36 +66,36 @@ inline constexpr ControlSpec kForm3Controls[] = {
     {ControlKind::Label, 19, "Label19", "Your Hand Contains", 4080, 600, 1815, 255, 0, kHeading},
     {ControlKind::Label, 9, "Label9", "All Pungs", 4440, 960, 855, 255, 0,
      rowOf(FanRule::AllPungs)},
-    {ControlKind::CheckBox, 1, "Check1", nullptr, 5400, 960, 255, 255, 24, kHandBox},
+    {ControlKind::CheckBox, 1, "Check1", nullptr, 5400, 960, 255, 255, 24, kFanBox},
     {ControlKind::Label, 10, "Label10", "All Chows", 4440, 1320, 975, 255, 0,
      rowOf(FanRule::AllChows)},
-    {ControlKind::CheckBox, 2, "Check2", nullptr, 5400, 1320, 255, 255, 25, kHandBox},
+    {ControlKind::CheckBox, 2, "Check2", nullptr, 5400, 1320, 255, 255, 25, kFanBox},
     {ControlKind::Label, 11, "Label11", "Semi Pure", 4440, 1680, 855, 255, 0,
      rowOf(FanRule::SemiPure)},
-    {ControlKind::CheckBox, 3, "Check3", nullptr, 5400, 1680, 255, 255, 26, kHandBox},
+    {ControlKind::CheckBox, 3, "Check3", nullptr, 5400, 1680, 255, 255, 26, kFanBox},
     {ControlKind::Label, 12, "Label12", "Pure", 4440, 2040, 975, 255, 0, rowOf(FanRule::Pure)},
-    {ControlKind::CheckBox, 4, "Check4", nullptr, 5400, 2040, 255, 255, 27, kHandBox},
+    {ControlKind::CheckBox, 4, "Check4", nullptr, 5400, 2040, 255, 255, 27, kFanBox},
     {ControlKind::Label, 14, "Label14", "All Terminals", 4440, 2400, 975, 255, 0,
      rowOf(FanRule::AllTerminals)},
-    {ControlKind::CheckBox, 6, "Check6", nullptr, 5400, 2400, 255, 255, 29, kHandBox},
+    {ControlKind::CheckBox, 6, "Check6", nullptr, 5400, 2400, 255, 255, 29, kFanBox},
     {ControlKind::Label, 15, "Label15", "All Honors", 4440, 2760, 855, 255, 0,
      rowOf(FanRule::AllHonors)},
-    {ControlKind::CheckBox, 7, "Check7", nullptr, 5400, 2760, 255, 255, 30, kHandBox},
+    {ControlKind::CheckBox, 7, "Check7", nullptr, 5400, 2760, 255, 255, 30, kFanBox},
     {ControlKind::Line, 2, "Line2", nullptr, 3840, 3120, 5760, 3120, 0, kDrawing},
     {ControlKind::Label, 20, "Label20", "You MJ with", 4080, 3360, 1215, 255, 0, kHeading},
     {ControlKind::Label, 18, "Label18", "Last tile", 4560, 3720, 975, 255, 0,
      rowOf(FanRule::LastTile)},
-    {ControlKind::CheckBox, 10, "Check10", nullptr, 5400, 3720, 255, 255, 33, kHandBox},
+    {ControlKind::CheckBox, 10, "Check10", nullptr, 5400, 3720, 255, 255, 33, kFanBox},
     {ControlKind::Label, 13, "Label13", "Self Pick", 4440, 4080, 855, 255, 0,
      rowOf(FanRule::SelfPick)},
-    {ControlKind::CheckBox, 5, "Check5", nullptr, 5400, 4080, 255, 255, 28, kHandBox},
+    {ControlKind::CheckBox, 5, "Check5", nullptr, 5400, 4080, 255, 255, 28, kFanBox},
     {ControlKind::Label, 16, "Label16", "MJ on Suplement tile", 3600, 4440, 1575, 255, 0,
      rowOf(FanRule::SupplementTile)},
-    {ControlKind::CheckBox, 8, "Check8", nullptr, 5400, 4440, 255, 195, 31, kHandBox},
+    {ControlKind::CheckBox, 8, "Check8", nullptr, 5400, 4440, 255, 195, 31, kFanBox},
     {ControlKind::Button, 2, "Command2", "?", 5760, 4440, 255, 255, 35, kHint},
     {ControlKind::Label, 17, "Label17", "MJ on robbing kong", 3600, 4800, 1695, 255, 0,
      rowOf(FanRule::RobbingKong)},
-    {ControlKind::CheckBox, 9, "Check9", nullptr, 5400, 4800, 255, 255, 32, kHandBox},
+    {ControlKind::CheckBox, 9, "Check9", nullptr, 5400, 4800, 255, 255, 32, kFanBox},
 };
 
 static_assert(namesFollowNumbers(kForm3Controls) && wholePixelsAndCountedTabs(kForm3Controls));

@@ -153,14 +153,9 @@ private slots:
                  (QList<QColor>{Qt::black, Qt::black, Qt::black, red, red, teal}));
         if (!test::play(form(), QStringLiteral("Command6 Command7")))
             return;
-        const auto* label = test::find<QLabel>(form(), "Label1");
-        auto* sheet = test::find<QWidget>(form(), "Form1Sheet");
-        if (!label || !sheet)
-            return;
-        QCOMPARE(label->palette().windowText().color(), red);
-        QCOMPARE(label->palette().window().color(), teal);
-        // What stays in the standard colours, the coloured sheet's drawing shows.
-        QCOMPARE(sheet->grab().toImage().pixelColor(450, 45), teal);
+        // Clearing leaves the colours; which control takes which, the seams test shows.
+        if (auto* sheet = test::find<QWidget>(form(), "Form1Sheet"))
+            QCOMPARE(sheet->grab().toImage().pixelColor(450, 45), teal);
     }
 };
 

@@ -89,15 +89,6 @@ private slots:
         QCOMPARE(session_->dialogs.messages, said);
         QCOMPARE(caption->palette().color(QPalette::Window), QColor(Qt::yellow));
     }
-
-    void aTextColourAloneIsCopiedToo()
-    {
-        board()->close();
-        session_->state.colours = {QColor(Qt::blue), std::nullopt};
-        QVERIFY(choose("FancalculatorMenu"));
-        if (const auto* caption = test::find<QLabel>(board(), "Label9"))
-            QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    }
 };
 
 QTEST_MAIN(TestForm3)

@@ -190,6 +190,78 @@ private slots:
         QVERIFY2(chosen >= least && chosen <= most, qPrintable(QString::number(chosen)));
     }
 
+    // Which controls show the colours the player chose for the main window, as they are drawn:
+    // red text, then a teal background, each command on its own; the fan counter opened after
+    // them. A box is widened until its caption, its hidden name, shows.
+    void chosenColoursReachTheirControls_data()
+    {
+        QTest::addColumn<QString>("chosen"); // the main window's colour menu items
+        QTest::addColumn<FormId>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("redText");
+        QTest::addColumn<bool>("tealBackground");
+        const auto rows = [](const char* chosen, FormId window, const char* what,
+                             std::initializer_list<std::tuple<const char*, bool, bool>> controls) {
+            for (const auto& [control, text, background] : controls)
+                QTest::addRow("%s, %s %s", what, chosen, control)
+                    << chosen << window << control << text << background;
+        };
+        rows("ForeMenu", FormId::Form1, "main window",
+             {{"Label5", true, false},
+              {"Label38", true, false},
+              {"Check38", false, false},
+              {"Command6", false, false},
+              {"Text1", false, false}});
+        rows("BackMenu", FormId::Form1, "main window",
+             {{"Label5", false, true},
+              {"Check38", false, true},
+              {"Command6", false, false},
+              {"Text1", false, false}});
+        rows("ForeMenu BackMenu", FormId::Form3, "fan counter",
+             {{"Label9", true, true},
+              {"Label8", true, true},
+              {"Check1", true, true},
+              {"Label21", false, false},
+              {"Check11", false, false},
+              {"Command1", false, false}});
+        rows("ForeMenu", FormId::Form3, "fan counter", {{"Label9", true, false}});
+    }
+    void chosenColoursReachTheirControls()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(FormId, window);
+        QFETCH(QString, control);
+        const QColor red(Qt::red), teal(Qt::darkCyan);
+        for (const QString& item : chosen.split(u' ')) {
+            session_->dialogs.colourAnswers = {item == u"ForeMenu" ? red : teal};
+            if (!test::choose(form1(), item))
+                return;
+        }
+        // A limit, so that the limit box and the figures have text to colour.
+        QWidget* shown = session_->catalogue.open(window);
+        if (window == FormId::Form1 && !test::play(shown, QStringLiteral(">500")))
+            return;
+        QWidget* drawn = find<QWidget>(shown, control);
+        if (!drawn)
+            return;
+        if (drawn->inherits("QCheckBox"))
+            drawn->resize(120, drawn->height());
+        const QImage image = drawn->grab().toImage();
+        const auto showsColour = [&image](const QColor& colour) {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (qAbs(pixel.red() - colour.red()) + qAbs(pixel.green() - colour.green()) +
+                            qAbs(pixel.blue() - colour.blue()) <
+                        40)
+                        return true;
+                }
+            return false;
+        };
+        QTEST(showsColour(red), "redText");
+        QTEST(showsColour(teal), "tealBackground");
+    }
+
     // What Ctrl+C, wherever the focus is, or a label's "Copy result" puts on the clipboard.
     void resultIsCopied_data()
     {

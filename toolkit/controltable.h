@@ -34,13 +34,16 @@ enum class Role : std::uint8_t {
 // What the window's commands do to a control, one bit each.
 enum Trait : std::uint8_t {
     kNoTrait = 0,
-    // Takes the main window's colours: a label its text and background, a box its background.
-    kColoured = 1,
+    // Takes the text colour the player chose for the main window.
+    kTakesTextColour = 1,
+    // Takes the background colour the player chose for the main window.
+    kTakesBackground = 2,
     // Emptied or unticked by the window's clear-all button ("Clear ALL", "CLEAR ALL").
-    kClearedByClearAll = 2,
+    kClearedByClearAll = 4,
     // Unticked by "Clear all BUT table limit".
-    kClearedByClearHand = 4,
+    kClearedByClearHand = 8,
 };
+inline constexpr std::uint8_t kBothColours = kTakesTextColour | kTakesBackground;
 
 inline constexpr int kNoRule = -1;
 
@@ -55,18 +58,19 @@ struct Purpose {
 };
 
 inline constexpr Purpose kDrawing{};
-inline constexpr Purpose kCaption{Role::RowCaption, kColoured};
-inline constexpr Purpose kHeading{Role::Heading, kColoured};
-inline constexpr Purpose kValue{Role::Value, kColoured};
-// A box about the hand: every clear button unticks it, and it takes the main window's colours.
+// Labels take both colours; a box takes the background only, as its text is its hidden name.
+inline constexpr Purpose kCaption{Role::RowCaption, kBothColours};
+inline constexpr Purpose kHeading{Role::Heading, kBothColours};
+inline constexpr Purpose kValue{Role::Value, kBothColours};
+// A box about the hand: every clear button unticks it, and it takes the main window's background.
 inline constexpr Purpose kHandBox{Role::Entry,
-                                  kColoured | kClearedByClearAll | kClearedByClearHand};
+                                  kTakesBackground | kClearedByClearAll | kClearedByClearHand};
 inline constexpr Purpose kHint{Role::Hint};
 inline constexpr Purpose kCommand{Role::Command};
 
 // A row caption whose row feeds the rule.
 template <typename RuleId>
-[[nodiscard]] constexpr Purpose rowOf(RuleId rule, std::uint8_t traits = kColoured)
+[[nodiscard]] constexpr Purpose rowOf(RuleId rule, std::uint8_t traits = kBothColours)
 {
     return {Role::RowCaption, traits, static_cast<int>(rule)};
 }

@@ -112,11 +112,9 @@ void FormControls::colour(const std::optional<QColor>& text,
                           const std::optional<QColor>& background) const
 {
     for (const ControlSpec& entry : table_) {
-        if (!entry.purpose.has(kColoured))
-            continue;
-        if (background)
+        if (background && entry.purpose.has(kTakesBackground))
             setControlBackground(widget(entry), *background);
-        if (text)
+        if (text && entry.purpose.has(kTakesTextColour))
             setControlTextColour(widget(entry), *text);
     }
 }

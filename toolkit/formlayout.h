@@ -39,8 +39,8 @@ public:
     // Unticks the ticked boxes and empties the text boxes that have the trait; each one tells
     // its window of the change, as a player's click would.
     void clear(Trait clearedBy) const;
-    // Gives the controls that take the main window's colours the colours set; an empty one
-    // leaves that colour as it is.
+    // Gives each control the colours set that its traits say it takes; an empty one leaves that
+    // colour as it is.
     void colour(const std::optional<QColor>& text, const std::optional<QColor>& background) const;
     // Names each box and text box by its row, and where the row has several boxes, which one it
     // is (a box's caption is its own hidden name, useless to a listener); describes each button
