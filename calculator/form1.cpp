@@ -58,16 +58,15 @@ BoxValue boxValue(const QCheckBox* box)
 } // namespace
 
 Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), state_(state)
+    : SheetWindow(QSize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height)), parent),
+      state_(state)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("V! Mah-Jongg Calculator"));
 
-    sheet_ = new Sheet(QSize(twipsToPixels(kForm1Width), twipsToPixels(kForm1Height)), this);
-    sheet_->setObjectName(QStringLiteral("Form1Sheet"));
-    setCentralWidget(sheet_);
-    controls_ = buildControls(sheet_, form1Controls());
-    input_ = new PlayerInput(dialogs, sheet_);
+    sheet()->setObjectName(QStringLiteral("Form1Sheet"));
+    controls_ = buildControls(sheet(), form1Controls());
+    input_ = new PlayerInput(dialogs, sheet());
 
     text1_ = controls_.get<QLineEdit>(ControlKind::TextBox, kLimitBox);
     eastBox_ = controls_.get<QCheckBox>(ControlKind::CheckBox, kEastBox);
@@ -104,8 +103,6 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
     button(kFewerFlowersButton)->setAccessibleName(QStringLiteral("One flower or season fewer"));
     button(kMoreFlowersButton)->setAccessibleName(QStringLiteral("One flower or season more"));
     offerResultCopy(this, {payoutLabel_, pointsLabel_}, [this] { return resultText(); });
-    // Explicitly: left to itself a window is never shown wider than two thirds of the screen.
-    resize(sizeHint());
     text1_->setFocus();
     formLoad();
 }
@@ -275,7 +272,7 @@ void Form1::setTextColour(const QColor& colour)
 
 void Form1::setBackgroundColour(const QColor& colour)
 {
-    sheet_->setBackground(colour);
+    sheet()->setBackground(colour);
     controls_.colour(std::nullopt, colour);
 }
 

@@ -5,7 +5,7 @@
 #include "toolkit/breakdown.h"
 #include "toolkit/formlayout.h"
 
-#include <QMainWindow>
+#include "toolkit/sheetwindow.h"
 
 #include <cstdint>
 #include <vector>
@@ -18,10 +18,9 @@ namespace mjcalc {
 
 class Dialogs;
 class PlayerInput;
-class Sheet;
 
 // The points calculator: the hand sheet, the table limit and the two results.
-class Form1 final : public QMainWindow {
+class Form1 final : public SheetWindow {
     Q_OBJECT
 
 public:
@@ -66,7 +65,6 @@ private:
     };
 
     PointsState& state_;
-    Sheet* sheet_ = nullptr;
     FormControls controls_;
     PlayerInput* input_ = nullptr;
     QCheckBox* eastBox_ = nullptr; // Check1

@@ -27,9 +27,9 @@ const QString kSelfPickHint =
 } // namespace
 
 Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
-    : Sheet(QSize(twipsToPixels(kForm3Width), twipsToPixels(kForm3Height))), state_(state),
-      colours_(colours), controls_(buildControls(this, form3Controls())),
-      input_(new PlayerInput(dialogs, this)), images_(devicePixelRatioF())
+    : SheetWindow(QSize(twipsToPixels(kForm3Width), twipsToPixels(kForm3Height))), state_(state),
+      colours_(colours), controls_(buildControls(sheet(), form3Controls())),
+      input_(new PlayerInput(dialogs, sheet())), images_(devicePixelRatioF())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("FanCounting"));
@@ -142,7 +142,7 @@ void Form3::command1Click()
 void Form3::copyMainWindowColours()
 {
     if (colours_.background)
-        setBackground(*colours_.background);
+        sheet()->setBackground(*colours_.background);
     controls_.colour(colours_.text, colours_.background);
 }
 

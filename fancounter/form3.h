@@ -5,6 +5,7 @@
 #include "fancounter/tileimages.h"
 #include "toolkit/formlayout.h"
 #include "toolkit/sheet.h"
+#include "toolkit/sheetwindow.h"
 
 #include <array>
 #include <vector>
@@ -20,7 +21,7 @@ class PlayerInput;
 
 // The fan counter: the player clicks the hand's tiles and ticks its features, and the board
 // shows the fans at once.
-class Form3 final : public Sheet {
+class Form3 final : public SheetWindow {
     Q_OBJECT
 
 public:

@@ -1,5 +1,7 @@
 #include "testsupport.h"
+#include "toolkit/sheet.h"
 #include "toolkit/sheetfont.h"
+#include "toolkit/sheetwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -8,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 
 #include <memory>
@@ -260,6 +264,52 @@ private slots:
         };
         QTEST(showsColour(red), "redText");
         QTEST(showsColour(teal), "tealBackground");
+    }
+
+    // Tab walks every control into sight on any screen: wholly on the screen and unclipped while
+    // it has the focus. A screen smaller than the window (QT_SCALE_FACTOR=2 makes offscreen's 400
+    // pixels square) takes a scroll area; one large enough keeps the window as it was drawn.
+    void focusBringsEachControlIntoSight_data()
+    {
+        QTest::addColumn<FormId>("window");
+        QTest::addColumn<QString>("moves"); // the focus moved by other means than Tab
+        QTest::newRow("main window, Clear ALL sends it to the limit")
+            << FormId::Form1 << "!Shift+Tab Command6";
+        QTest::newRow("fan counter, a button at the edge clicked") << FormId::Form3 << "Command2";
+    }
+    void focusBringsEachControlIntoSight()
+    {
+        QFETCH(FormId, window);
+        auto* shown = static_cast<SheetWindow*>(session_->catalogue.open(window));
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        const QRect screen = shown->screen()->availableGeometry();
+        const QWidget* bar = shown->menuWidget();
+        const QSize drawn =
+            shown->sheet()->sizeHint() + QSize(0, bar ? bar->sizeHint().height() : 0);
+        const bool fits = drawn.width() <= screen.width() && drawn.height() <= screen.height();
+        QCOMPARE(!shown->findChild<QScrollArea*>(), fits);
+        QVERIFY(screen.contains(shown->frameGeometry()));
+        if (fits)
+            QCOMPARE(shown->size(), drawn);
+        const auto outOfSight = [&screen](const QWidget* focused) {
+            return !screen.contains(QRect(focused->mapToGlobal(QPoint()), focused->size())) ||
+                   focused->visibleRegion() != QRegion(focused->rect());
+        };
+        QStringList unseen;
+        QWidget* const first = QApplication::focusWidget();
+        QWidget* focused = first;
+        int stops = 0;
+        do {
+            if (outOfSight(focused))
+                unseen << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+            focused = QApplication::focusWidget();
+        } while (focused && focused != first && ++stops < 100);
+        QCOMPARE(unseen, QStringList());
+        QVERIFY2(focused == first && stops > 30, "Tab went round the window once");
+        QFETCH(QString, moves);
+        if (test::play(shown, moves))
+            QVERIFY(!outOfSight(QApplication::focusWidget()));
     }
 
     // What Ctrl+C, wherever the focus is, or a label's "Copy result" puts on the clipboard.
