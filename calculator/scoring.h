@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ruletable.h"
+
 #include <array>
 #include <cstdint>
 #include <iterator>
@@ -94,14 +96,6 @@ inline constexpr PointsRow kPointsRows[] = {
 };
 inline constexpr std::size_t kPointsRuleCount = std::size(kPointsRows);
 
-[[nodiscard]] constexpr bool rowsInIdOrder(std::span<const PointsRow> rows)
-{
-    for (std::size_t index = 0; index < rows.size(); ++index) {
-        if (static_cast<std::size_t>(rows[index].id) != index)
-            return false;
-    }
-    return true;
-}
 static_assert(rowsInIdOrder(kPointsRows));
 
 // Everything the points depend on, read from the sheet in one go: how many boxes of each row

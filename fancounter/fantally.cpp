@@ -6,16 +6,6 @@ namespace mjcalc {
 
 namespace {
 
-constexpr bool rowsInIdOrder()
-{
-    for (std::size_t index = 0; index < kFanRuleCount; ++index) {
-        if (static_cast<std::size_t>(kFanRows[index].id) != index)
-            return false;
-    }
-    return true;
-}
-static_assert(rowsInIdOrder());
-
 constexpr const char* kWinds[] = {"", "East", "South", "West", "North"};
 constexpr const char* kDragons[] = {"", "White", "Red", "Green"};
 

@@ -2,6 +2,7 @@
 
 #include "fancounter/tiles.h"
 #include "toolkit/breakdown.h"
+#include "toolkit/ruletable.h"
 
 #include <QString>
 
@@ -56,6 +57,7 @@ inline constexpr FanRow kFanRows[] = {
     {FanRule::NoFlowerTable, "Im playing a NO FA table", FanKind::Table},
 };
 inline constexpr std::size_t kFanRuleCount = std::size(kFanRows);
+static_assert(rowsInIdOrder(kFanRows));
 
 [[nodiscard]] constexpr const FanRow& fanRow(FanRule rule)
 {

@@ -108,12 +108,14 @@ bool play(QWidget* window, const QString& moves, const std::source_location& whe
             QTest::keySequence(focus, QKeySequence::Paste);
         } else if (move.startsWith(u'!')) {
             QTest::keyClick(focus, key.key(), key.keyboardModifiers());
-        } else if (move.startsWith(u'~')) { // repeats: up and down at once, X11 often unmarked
+        } else if (move.startsWith(u'~') || move.startsWith(u'*')) {
+            // Repeats: up and down at once, which X11 often leaves unmarked; "*" only the marked
+            // repeats of a key held since before.
             static quint64 moment = 0;
             for (int i = 0; i < 8; ++i) {
                 QKeyEvent event(i % 2 ? QEvent::KeyRelease : QEvent::KeyPress, key.key(),
-                                key.keyboardModifiers(), move == "~Space" ? " " : "",
-                                i == 1 || i == 2);
+                                key.keyboardModifiers(), move.mid(1) == "Space" ? " " : "",
+                                move[0] == u'*' || i == 1 || i == 2);
                 event.setTimestamp(moment += i % 2 || i == 0);
                 QApplication::sendEvent(window->windowHandle(), &event);
             }

@@ -76,9 +76,9 @@ bool click(QWidget* window, const QString& name,
 QString hoverToolTip(QWidget* control);
 
 // A player's moves: a control's name clicks it ("+", "--" the flower buttons), ">keys" types,
-// "^text" pastes, "!Ctrl+C" is a keystroke, "~Space" a held key, "@Label37" the control's first
-// context menu item. Where a move cannot be made (the window never became active, a control is
-// missing) it fails there and plays no further: false.
+// "^text" pastes, "!Ctrl+C" is a keystroke, "~Space" a held key ("*Space" held since before),
+// "@Label37" the control's first context menu item. Where a move cannot be made (the window never
+// became active, a control is missing) it fails there and plays no further: false.
 bool play(QWidget* window, const QString& moves,
           const std::source_location& where = std::source_location::current());
 

@@ -65,16 +65,18 @@ private slots:
     {
         QCOMPARE(describeFans(tallyFans(board({season(3)}))).at(0).item,
                  "Season 3, not of your seat: it only takes away the no-flowers fan");
-        const FanBoard mixed = board({seat(kEast), flower(1), season(3), pong(kWest), dragon(2)},
-                                     {Pure, NoFlowerTable});
+        const FanBoard mixed =
+            board({seat(kEast), flower(1), season(3), pong(kEast), pong(kWest), dragon(2)},
+                  {Pure, NoFlowerTable});
         QCOMPARE(describeFans(tallyFans(mixed)),
                  (Breakdown{{"Flower 1, of your seat", "+1", ""},
                             {"Season 3, not of your seat", "no fan", "", LineRole::Aside},
+                            {"East wind pong, your seat wind", "+1", ""},
                             {"West wind pong, neither seat nor prevailing wind", "no fan", "",
                              LineRole::Aside},
                             {"Red dragon pong", "+1", ""},
                             {"Pure", "+6", ""},
-                            {"Your FANS", "", " 8", LineRole::Shown}}));
+                            {"Your FANS", "", " 9", LineRole::Shown}}));
     }
 
     void clicks_data()

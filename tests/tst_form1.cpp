@@ -88,6 +88,9 @@ private slots:
         row("Return, Enter", ">500 + !Return !Enter Check38 !Return", "500", 500, " 3| 160| 40");
         row("hint, honor pongs", "Command1", "", 0, "||", {kHonorHint}, kWarning);
         row("hint, Return", "Command2 ~Return", "", 0, "||", {kHonorHint, kHonorHint}, kWarning);
+        // Return held since before the click spoke: its repeats press the hint once more.
+        row("hint, Return held through it", "~Return Command2 *Return", "", 0, "||",
+            {kHonorHint, kHonorHint}, kWarning);
         row("hint, worthless", "Command3", "", 0, "||", {kWorthlessHint}, kWarning);
         row("huge", ">32768 " + kHuge, "32768", 32768, "| 131072| 1073741824");
         row("overflow from the limit", ">6553 " + kHuge + " Text1 >6", "65536", 65536, "||",

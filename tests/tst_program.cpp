@@ -28,6 +28,8 @@ private slots:
              "window Form1 V! Mah-Jongg Calculator", "sheet font Liberation Sans 11px"});
         row("a custom colour lasts for the run only", "custom colour", "QT_QPA_PLATFORM=offscreen",
             0, {"custom colour #0c2238"});
+        row("Qt's option with two dashes", "report", "--platform offscreen", 0,
+            {"window Form1 V! Mah-Jongg Calculator"});
     }
     void run()
     {

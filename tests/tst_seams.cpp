@@ -1,4 +1,5 @@
 #include "testsupport.h"
+#include "toolkit/ruletable.h"
 #include "toolkit/sheet.h"
 #include "toolkit/sheetfont.h"
 #include "toolkit/sheetwindow.h"
@@ -14,15 +15,37 @@
 #include <QScrollArea>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 
 using namespace mjcalc;
 using mjcalc::test::find;
 
-// The layout tables' own check refuses a control placed between two pixels.
+// The tables' own checks refuse a control placed between two pixels, a tab stop given twice or
+// skipped, a name that is not its kind and number, and a rule row out of its id's place.
 constexpr ControlSpec kHalfPixel[] = {
     {ControlKind::Label, 1, "Label1", "", 7, 0, 15, 15, 0, kCaption}};
 static_assert(!wholePixelsAndCountedTabs(kHalfPixel));
+constexpr ControlSpec kTabTwice[] = {
+    {ControlKind::CheckBox, 1, "Check1", nullptr, 0, 0, 15, 15, 1, kHandBox},
+    {ControlKind::CheckBox, 2, "Check2", nullptr, 0, 0, 15, 15, 1, kHandBox}};
+static_assert(!wholePixelsAndCountedTabs(kTabTwice));
+constexpr ControlSpec kTabSkipped[] = {
+    {ControlKind::Button, 1, "Command1", "", 0, 0, 15, 15, 2, kCommand}};
+static_assert(!wholePixelsAndCountedTabs(kTabSkipped));
+constexpr ControlSpec kMisnamed[][1] = {
+    {{ControlKind::Label, 2, "Label1", "", 0, 0, 15, 15, 0, kCaption}},
+    {{ControlKind::Label, 1, "Check1", "", 0, 0, 15, 15, 0, kCaption}},
+    {{ControlKind::Label, 1, "Label1x", "", 0, 0, 15, 15, 0, kCaption}},
+    {{ControlKind::Label, 1, "Label", "", 0, 0, 15, 15, 0, kCaption}}};
+static_assert(std::ranges::none_of(kMisnamed,
+                                   [](const auto& table) { return namesFollowNumbers(table); }));
+struct RuleRow {
+    int id;
+};
+constexpr RuleRow kRulesSwapped[] = {{1}, {0}};
+static_assert(!rowsInIdOrder(kRulesSwapped));
 
 // Where two features meet: the keyboard and the sheets, what a screen reader hears, the widest
 // figures and labels, the clipboard.

@@ -119,11 +119,13 @@ private slots:
         if (!text.isEmpty())
             QCOMPARE(edit->toPlainText().split('\n'), text.split('\n'));
         // Typed on the keyboard, and through an input method, as a Chinese player types: the
-        // platform asks the box whether it takes one before it sends the text.
+        // platform asks the box whether it takes one, and the words around the caret, before it
+        // sends the text.
         QTest::keyClicks(edit, "my notes");
-        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImSurroundingText);
         QApplication::sendEvent(edit, &query);
-        if (query.value(Qt::ImEnabled).toBool()) {
+        if (query.value(Qt::ImEnabled).toBool() &&
+            query.value(Qt::ImSurroundingText).toString().contains("my notes")) {
             QInputMethodEvent composed;
             composed.setCommitString(QStringLiteral("筆記"));
             QApplication::sendEvent(edit, &composed);
