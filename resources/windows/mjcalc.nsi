@@ -1,5 +1,6 @@
 ; The Windows installer: for the current user, without administrator rights. makensis is given
-; VERSION, STAGE (the folder holding mjcalc.exe and the licence texts), OUTFILE and ICON.
+; VERSION ("1.00"), NUMERIC_VERSION ("1.0.0.0", the version record's four numbers), STAGE (the
+; folder holding mjcalc.exe and the licence texts), OUTFILE and ICON.
 Unicode true
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
@@ -15,7 +16,7 @@ UninstallIcon "${ICON}"
 InstallDir "$LOCALAPPDATA\Programs\${NAME}"
 BrandingText "${NAME} ${VERSION}"
 
-VIProductVersion "1.0.0.0"
+VIProductVersion "${NUMERIC_VERSION}"
 VIAddVersionKey /LANG=1033 "ProductName" "${NAME}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"

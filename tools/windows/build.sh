@@ -23,7 +23,11 @@ cmake --build "$build" -j "$jobs"
 
 # "1.00", as the program and its version record write it.
 version=$(sed -n 's/^ *VALUE "ProductVersion", "\([^"]*\)"/\1/p' "$build/resources/mjcalc.rc")
-[ -n "$version" ] || { echo "make windows: no version in $build/resources/mjcalc.rc" >&2; exit 1; }
+# "1.0.0.0", the four numbers of the record, for the installer's own record.
+numeric_version=$(sed -n 's/^FILEVERSION \([0-9]*\),\([0-9]*\),\([0-9]*\),\([0-9]*\)\r*$/\1.\2.\3.\4/p' \
+  "$build/resources/mjcalc.rc")
+[ -n "$version" ] && [ -n "$numeric_version" ] ||
+  { echo "make windows: no version in $build/resources/mjcalc.rc" >&2; exit 1; }
 
 stage=$build/stage
 rm -rf "$stage" && mkdir -p "$stage/licences"
@@ -52,6 +56,6 @@ rm -f "$zip_file"
 (cd "$stage" && find . -type f | LC_ALL=C sort | sed 's|^\./||' | zip -q -X -9 "$zip_file" -@)
 echo "Wrote $zip_file ($(du -k "$zip_file" | cut -f1) kB)"
 
-makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$setup_file" \
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DNUMERIC_VERSION="$numeric_version" -DSTAGE="$stage" -DOUTFILE="$setup_file" \
   -DICON="$build/resources/mjcalc.ico" "$repo/resources/windows/mjcalc.nsi"
 echo "Wrote $setup_file ($(du -k "$setup_file" | cut -f1) kB)"
