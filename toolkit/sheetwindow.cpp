@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScroller>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -46,7 +48,15 @@ void SheetWindow::fitScreen()
         return;
     if (!scroller_)
         scrollSheet();
-    resize(natural_.boundedTo(room));
+    // A scroll bar takes room from the other way across, which the window gives back where the
+    // screen has it, so that a sheet too wide only scrolls sideways.
+    QSize size = natural_;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.width() > room.width())
+        size += QSize(0, bar);
+    if (size.height() > room.height())
+        size += QSize(bar, 0);
+    resize(size.boundedTo(room));
     // The whole frame on the screen, the title bar first.
     const QRect placed = frameGeometry();
     const int x =
@@ -68,6 +78,8 @@ void SheetWindow::scrollSheet()
     sheet_->resize(sheet_->sizeHint());
     scroller_->setWidget(sheet_);
     setCentralWidget(scroller_);
+    // A finger drags the sheet, as on any touch screen; a mouse still uses the scroll bars.
+    QScroller::grabGesture(scroller_->viewport(), QScroller::TouchGesture);
     // Whatever brings a control the focus, Tab, a click on its visible edge or the program,
     // brings it into sight.
     connect(qApp, &QApplication::focusChanged, scroller_, [this](QWidget*, QWidget* now) {
