@@ -7,8 +7,6 @@
 #include <QTextLayout>
 #include <QtMath>
 
-#include <algorithm>
-
 namespace mjcalc {
 
 namespace {
@@ -26,10 +24,16 @@ constexpr TextWindowSpec kTextWindows[] = {
      ":/texts/thanks.txt"},
 };
 
-static_assert(std::ranges::all_of(kTextWindows, [](const TextWindowSpec& w) {
-    return (w.width % 15 | w.height % 15 | w.textLeft % 15 | w.textTop % 15 | w.textWidth % 15 |
-            w.textHeight % 15) == 0;
-}));
+constexpr bool wholePixels()
+{
+    for (const TextWindowSpec& w : kTextWindows) {
+        if ((w.width % 15 | w.height % 15 | w.textLeft % 15 | w.textTop % 15 | w.textWidth % 15 |
+             w.textHeight % 15) != 0)
+            return false;
+    }
+    return true;
+}
+static_assert(wholePixels());
 
 QString readText(const char* resource)
 {

@@ -2,8 +2,11 @@
 
 #include <QLocale>
 
+#include <cerrno>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -211,10 +214,24 @@ std::optional<double> toDouble(const DecimalScan& scan)
     double value = 0.0;
     const char* first = scan.normalised.data();
     const char* last = first + scan.normalised.size();
+#ifdef __cpp_lib_to_chars
     const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range)
+    const bool outOfRange = error == std::errc::result_out_of_range;
+    const bool read = error == std::errc() && end == last;
+#else
+    // A standard library without from_chars for doubles (the browser build's libc++) has the C
+    // library read it: the text is plain ASCII with a point, which every C locale reads alike,
+    // and the C library of that build knows no other decimal point.
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(first, &end);
+    // A result too small to hold comes back as a number below the smallest normal double.
+    const bool outOfRange = errno == ERANGE && (std::isinf(value) || std::fabs(value) < DBL_MIN);
+    const bool read = end == last;
+#endif
+    if (outOfRange)
         return scan.magnitude > 0 ? std::nullopt : std::optional<double>(0.0);
-    if (error != std::errc() || end != last)
+    if (!read)
         return 0.0;
     return value;
 }
