@@ -47,7 +47,9 @@ QWidget* WindowCatalogue::open(FormId id)
     }
     // A window left minimized must come back too: without a task bar it could not be reached.
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
+    // Shown as it was made rather than as the platform would show a window by default: in a
+    // browser that is full screen, hiding every other window with no way back to them.
+    window->setVisible(true);
     window->raise();
     window->activateWindow();
     return window;

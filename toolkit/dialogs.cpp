@@ -4,8 +4,10 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTimer>
+#if QT_CONFIG(settings)
+#include <QSettings>
+#endif
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -50,6 +52,15 @@ protected:
     }
 };
 
+// The window a dialog belonged to takes the keyboard again once the dialog has closed, which a
+// desktop's window manager sees to, but a browser page does not: there keys went nowhere until
+// the player clicked the window.
+void giveKeysBack(QWidget* owner)
+{
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+}
+
 } // namespace
 
 void Dialogs::message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title)
@@ -78,6 +89,7 @@ void QtDialogs::present(const Message& message)
                                       0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
+    giveKeysBack(message.parent);
 }
 
 std::optional<QColor> QtDialogs::pickColour(QWidget* parent, const QColor& preselected)
@@ -86,9 +98,11 @@ std::optional<QColor> QtDialogs::pickColour(QWidget* parent, const QColor& prese
     // colours in the configuration folder and offers them in the next run. Pointed at a folder
     // inside the program's resources, which can be neither created nor written, they last for
     // the run only. Done here rather than at start-up, because only this dialog reads or writes
-    // settings, and most runs never open it.
+    // settings, and most runs never open it. (The browser's Qt is built without settings.)
+#if QT_CONFIG(settings)
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral(":/no-settings"));
+#endif
 #ifdef Q_OS_WIN
     // On Windows the dialog's settings are the user's registry, which no path redirects. While
     // it is open, and as it is destroyed, when it stores them, this process sees the user's
@@ -110,6 +124,7 @@ std::optional<QColor> QtDialogs::pickColour(QWidget* parent, const QColor& prese
         RegDeleteTreeW(HKEY_CURRENT_USER, standIn);
     }
 #endif
+    giveKeysBack(parent);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
