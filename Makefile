@@ -261,6 +261,34 @@ windows-references: windows-check-deps
 windows-bench: windows-check-deps
 	@tools/windows/bench.sh
 
+# The program for the browser, built with Debian's emscripten against Qt for WebAssembly built
+# from Debian's own qt6-base source package (once per machine, in /var/cache/mjcalc beside the
+# Windows Qt; see tools/web/build-qt.sh), and the page players open, in dist/.
+WEB_PACKAGES       = cmake ninja-build emscripten brotli qt6-base-dev dpkg-dev patch xz-utils zip \
+                     fonts-liberation2 git
+# The page is tried in Debian's chromium, driven by playwright-core from npm (tools/web/check).
+WEB_CHECK_PACKAGES = chromium nodejs python3
+
+.PHONY: web web-check web-deps web-check-deps npm-deps
+
+web-deps:
+	$(call ensure_packages,$(WEB_PACKAGES))
+
+# Debian's nodejs comes without npm, which is a package of its own there; other builds of nodejs
+# bring it along.
+web-check-deps:
+	$(call ensure_packages,$(WEB_CHECK_PACKAGES))
+	@command -v npm >/dev/null || $(MAKE) --no-print-directory npm-deps
+
+npm-deps:
+	$(call ensure_packages,npm)
+
+web: web-deps
+	@tools/web/build.sh
+
+web-check: web-check-deps
+	@tools/web/check.sh
+
 # Redraws the tile pictures and icons under resources/ (needs a CJK font, which it installs).
 tiles:
 	tools/tilegen/generate.sh
@@ -268,4 +296,4 @@ tiles:
 clean:
 	rm -rf $(BUILD_DIR)
 	rm -rf $(SANITIZE_DIR) $(FUZZ_DIR)
-	rm -rf $(PACKAGE_DIR) $(DIST_DIR) build-windows
+	rm -rf $(PACKAGE_DIR) $(DIST_DIR) build-windows build-web

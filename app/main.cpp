@@ -3,6 +3,15 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WASM
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStyle>
+
+#include <emscripten/val.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,6 +69,85 @@ void refuseSessionBusLaunch()
 #endif
 }
 
+#ifdef Q_OS_WASM
+// Calls a function the page gave the program, if it gave one.
+void callPage(const char* name, const QString& text = {})
+{
+    const emscripten::val function = emscripten::val::module_property(name);
+    if (function.typeOf().as<std::string>() == "function")
+        function(text.toStdString());
+}
+
+// What a page lacks that a desktop gives every window:
+// - A window manager to place new windows: each would open in the top-left corner, squarely over
+//   the last. A window opens instead a title bar lower and to the right of the window the player
+//   was using.
+// - One to hand the keyboard on: when a window closes, none would have it until the player
+//   clicked one. The window used last before it takes it again.
+// - A screen reader's view of the windows: Qt draws them on a canvas that says nothing. Each
+//   message is handed to the page as well, which has it read out.
+class PageManners final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<QWidget*>(watched);
+        const Qt::WindowType type = window ? window->windowType() : Qt::Widget;
+        if (type != Qt::Window && type != Qt::Dialog)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            if (const auto* box = qobject_cast<QMessageBox*>(window))
+                callPage("announce", box->windowTitle() + QStringLiteral(": ") + box->text());
+            if (type == Qt::Window && !window->testAttribute(Qt::WA_Moved) && !used_.isEmpty()) {
+                const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+                window->move(used_.last()->frameGeometry().topLeft() + QPoint(step, step));
+            }
+            break;
+        case QEvent::WindowActivate:
+            used_.removeAll(window);
+            used_.append(window);
+            break;
+        case QEvent::Hide:
+            used_.removeAll(window);
+            used_.removeAll(nullptr);
+            if (!used_.isEmpty() && !QApplication::activeModalWidget())
+                used_.last()->activateWindow();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QList<QPointer<QWidget>> used_; // the windows the player has used, the last one last
+};
+#endif
+
+// A browser lends the program none of the player's fonts, and Qt's face for menus, tool tips
+// and dialogs there is larger than a desktop's: the sheets' family comes inside the program, and
+// the rest is written in it at a desktop's size. When the last window closes the program ends,
+// as it does on a desktop, and the page is told so that it can say so and offer a new start.
+void settleInBrowser(QApplication& application)
+{
+#ifdef Q_OS_WASM
+    for (const char* face :
+         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
+    QFont desktop(QStringLiteral("Liberation Sans"));
+    desktop.setPixelSize(12);
+    QApplication::setFont(desktop);
+    application.installEventFilter(new PageManners(&application));
+    QObject::connect(&application, &QGuiApplication::lastWindowClosed,
+                     [] { callPage("programEnded"); });
+#else
+    (void)application;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -72,6 +160,7 @@ int main(int argc, char* argv[])
     }
     refuseSessionBusLaunch();
     QApplication application(argc, argv);
+    settleInBrowser(application);
     mjcalc::describeApplication(application);
 
     mjcalc::Application program;

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds Qt for WebAssembly, static, with Asyncify (which modal dialogs need), from Debian's own
+# qt6-base source package of the very version the Linux build uses, with Debian's emscripten, and
+# prints the folder it is installed in. Kept in the same cache as Qt for Windows, under the same
+# rules (tools/qt-cache.sh); the first build takes a quarter of an hour or more.
+#
+#   tools/web/build-qt.sh                builds what is missing, then prints the Qt prefix
+#   MJCALC_QT_CACHE=/some/folder         keeps the cache elsewhere (default /var/cache/mjcalc)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+qt_make="make web"
+# shellcheck source=tools/qt-cache.sh
+. "$here/../qt-cache.sh"
+# shellcheck source=tools/web/emscripten-env.sh
+. "$here/emscripten-env.sh"
+
+qt_options=(
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
+  -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten
+  # Asyncify lets QDialog::exec() wait for the player without blocking the browser.
+  -DQT_QMAKE_DEVICE_OPTIONS=QT_EMSCRIPTEN_ASYNCIFY=1
+  -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
+  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+  -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+  -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_zlib=OFF
+  -DFEATURE_png=ON -DFEATURE_system_png=OFF -DFEATURE_pcre2=ON -DFEATURE_system_pcre2=OFF
+  -DFEATURE_testlib=ON -DFEATURE_widgets=ON
+  # The program keeps no settings. In a browser Qt's would go into the page's local storage, where
+  # the colour dialog would keep the player's custom colours: without settings it keeps nothing.
+  -DFEATURE_settings=OFF
+)
+# Raised whenever a step below changes what the cache holds.
+recipe=1
+qt_cache_entry web "recipe $recipe" "$host_version" "$(emcc --version | head -n1)" "${qt_options[@]}" \
+  "$(cat "$here/emscripten-env.sh" "$here"/qt-patches/*.patch)"
+
+if [ ! -f src.ready ]; then
+  qt_fetch_source
+  qt_patch_source "$here"/qt-patches/*.patch
+  touch src.ready
+fi
+
+# Qt's CMake files find Emscripten through $EMSDK, for Qt's build and for every program built
+# against it; the stand-in stays beside Qt in the cache.
+mkdir -p "$entry"
+make_emsdk "$entry/emsdk"
+export EMSDK="$entry/emsdk"
+say "configuring Qt for WebAssembly in $work/build"
+cmake -S src -B build -G Ninja -Wno-dev \
+  -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
+  -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
+  fail "configuring Qt for WebAssembly failed; see $work/configure.log."
+say "building Qt for WebAssembly ($jobs jobs; the first time takes a while)"
+cmake --build build -j "$jobs" >"$work/build.log" 2>&1 ||
+  fail "building Qt for WebAssembly failed; the end of $work/build.log says why."
+cmake --install build >"$work/install.log" 2>&1 || fail "installing Qt for WebAssembly failed; see $work/install.log."
+
+# The platform plugin compiles DejaVu and Vera in, for text when the program brings no font.
+mkdir -p "$entry/licences"
+cp src/src/3rdparty/wasm/DEJAVU-LICENSE "$entry/licences/wasm-DEJAVU-LICENSE"
+cp src/src/3rdparty/wasm/VERA-LICENSE "$entry/licences/wasm-VERA-LICENSE"
+qt_finish

@@ -1,0 +1,304 @@
+// make web-check: the page as players meet it, in Debian's chromium, headless, driven by
+// playwright-core. node check.js <the folder's address> <a folder for screenshots>
+//
+// The windows are drawn on a canvas, so the check finds their controls where the layout puts
+// them on a page of a given size, and reads what the program says through the clipboard (Ctrl+C
+// copies a result) and through the page's spoken line, where every message is written.
+'use strict';
+const { chromium } = require('playwright-core');
+const path = require('path');
+const zlib = require('zlib');
+
+const [base, out] = process.argv.slice(2);
+let failed = false;
+
+// Places on a 1280 x 800 page, in CSS pixels: the main window opens in the top-left corner,
+// the fan counter a title bar lower and to the right of it.
+const at = {
+  optionsMenu: [28, 33],
+  fancountingMenu: [92, 33],
+  mainClose: [598, 12],
+  sheetBlank: [290, 200], // between the boxes and the dividing line
+  whiteDragon: [133, 372], // the fan counter's Picture13
+  fanClose: [456, 35],
+};
+// On a phone-sized page (390 x 844) the main window fills the width.
+const phone = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true,
+                hasTouch: true };
+const phoneEastBox = [251, 67];
+
+const standardBackground = [239, 239, 239];
+const gold = [255, 215, 0];
+const result = (text) => `Your hand is worth ${text}`;
+
+async function step(name, run) {
+  try {
+    await run();
+    console.log(`ok: ${name}`);
+    return true;
+  } catch (error) {
+    console.log(`FAIL: ${name}: ${error.message}`);
+    failed = true;
+    return false;
+  }
+}
+
+function expect(what, actual, expected) {
+  if (JSON.stringify(actual) !== JSON.stringify(expected))
+    throw new Error(`${what}: got ${JSON.stringify(actual)}, expected ${JSON.stringify(expected)}`);
+}
+
+// The time of the first frame drawn after the first upload of a window-sized picture, which is
+// when the main window appears.
+function watchDrawing() {
+  window.firstWindowDrawn = 0;
+  let uploaded = false;
+  const wrap = (prototype) => {
+    if (!prototype)
+      return;
+    for (const name of ['texImage2D', 'texSubImage2D']) {
+      const original = prototype[name];
+      prototype[name] = function (...args) {
+        const [width, height] = name === 'texImage2D' ? [args[3], args[4]] : [args[4], args[5]];
+        if (width >= 300 && height >= 300)
+          uploaded = true;
+        return original.apply(this, args);
+      };
+    }
+    for (const name of ['drawArrays', 'drawElements']) {
+      const original = prototype[name];
+      prototype[name] = function (...args) {
+        if (uploaded && !window.firstWindowDrawn)
+          window.firstWindowDrawn = performance.now();
+        return original.apply(this, args);
+      };
+    }
+  };
+  wrap(window.WebGLRenderingContext && WebGLRenderingContext.prototype);
+  wrap(window.WebGL2RenderingContext && WebGL2RenderingContext.prototype);
+}
+
+async function newContext(browser, options = {}) {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, ...options });
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  await context.addInitScript(watchDrawing);
+  return context;
+}
+
+// Everything the page asks for comes from its own folder; nothing it writes is an error.
+function watchPage(context, page, name) {
+  const problems = [];
+  context.on('request', (request) => {
+    if (!request.url().startsWith(base))
+      problems.push(`${name} asked for ${request.url()}`);
+  });
+  page.on('console', (message) => {
+    if (message.type() === 'error')
+      problems.push(`${name}'s console: ${message.text()}`);
+  });
+  page.on('pageerror', (error) => problems.push(`${name}: ${error.message}`));
+  return problems;
+}
+
+async function waitForWindow(page) {
+  await page.waitForFunction(() => window.firstWindowDrawn > 0, null, { timeout: 60000 });
+  // Qt finishes the frame and takes the keyboard.
+  await page.waitForTimeout(500);
+}
+
+async function copied(page) {
+  await page.evaluate(() => navigator.clipboard.writeText(''));
+  await page.keyboard.press('Control+C');
+  await page.waitForTimeout(300);
+  return page.evaluate(() => navigator.clipboard.readText());
+}
+
+async function spoken(page) {
+  await page.waitForTimeout(300);
+  return page.textContent('#spoken');
+}
+
+async function chooseMenuItem(page, menu, position) {
+  await page.mouse.click(...at[menu]);
+  await page.waitForTimeout(300);
+  for (let i = 0; i < position; ++i)
+    await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  await page.waitForTimeout(700);
+}
+
+// One pixel of the page, read from a screenshot of it alone (a page at one device pixel to a
+// CSS pixel, where every PNG filter leaves a lone pixel's value as it is).
+async function pixel(page, [x, y]) {
+  const png = await page.screenshot({ clip: { x, y, width: 1, height: 1 } });
+  const data = [];
+  for (let offset = 8; offset < png.length;) {
+    const length = png.readUInt32BE(offset);
+    if (png.toString('ascii', offset + 4, offset + 8) === 'IDAT')
+      data.push(png.subarray(offset + 8, offset + 8 + length));
+    offset += 12 + length;
+  }
+  return [...zlib.inflateSync(Buffer.concat(data)).subarray(1, 4)];
+}
+
+async function keptByTheBrowser(context, page) {
+  const kept = await page.evaluate(async () => ({
+    cookie: document.cookie,
+    localStorage: Object.keys(localStorage),
+    sessionStorage: Object.keys(sessionStorage),
+    indexedDB: (await indexedDB.databases()).map((database) => database.name),
+    caches: (await caches.keys()).filter((name) => !name.startsWith('mjcalc-')),
+  }));
+  kept.cookies = (await context.cookies()).map((cookie) => cookie.name);
+  return kept;
+}
+
+async function desktop(browser) {
+  const context = await newContext(browser);
+  const page = await context.newPage();
+  const problems = watchPage(context, page, 'the page');
+
+  if (!await step('the page loads, titled, and the main window is drawn', async () => {
+    await page.goto(base);
+    expect('title', await page.title(), 'MJ Calculator');
+    await waitForWindow(page);
+    expect('a window title bar in the top-left corner', (await pixel(page, [300, 10])), [48, 140, 198]);
+    await page.screenshot({ path: path.join(out, 'calculator-web.png') });
+  }))
+    return context.close();
+
+  await step('a limit typed, a box ticked with Tab and Space, Ctrl+C copies the result', async () => {
+    await page.keyboard.type('500');
+    for (let i = 0; i < 38; ++i)
+      await page.keyboard.press('Tab');
+    await page.keyboard.press('Space');
+    expect('copied', await copied(page),
+           `${result('28')}, Not East × 4, V! Points 112\nBase = 20\nclosed pong honor: +8 = 28`);
+  });
+
+  await step('a typo raises its message, and after OK the keys work at once', async () => {
+    for (let i = 0; i < 38; ++i)
+      await page.keyboard.press('Shift+Tab');
+    await page.keyboard.press('End');
+    await page.keyboard.type('x');
+    expect('said', await spoken(page), 'MJ Calculator: You made a typo, mahjongaddict');
+    await page.screenshot({ path: path.join(out, 'typo.png') });
+    await page.keyboard.press('Enter');
+    await page.waitForTimeout(300);
+    // The x and two noughts go: a limit of 5 caps the hand.
+    for (let i = 0; i < 3; ++i)
+      await page.keyboard.press('Backspace');
+    expect('copied after OK', (await copied(page)).split('\n')[0],
+           `${result('28')}, Capped at the table limit 5, Not East × 4, V! Points 20`);
+    await page.keyboard.type('00');
+  });
+
+  await step('the colour dialog, cancelled, changes nothing; used, colours the sheet', async () => {
+    await chooseMenuItem(page, 'optionsMenu', 2);
+    await page.keyboard.press('Escape');
+    await page.waitForTimeout(500);
+    expect('background after Cancel', await pixel(page, at.sheetBlank), standardBackground);
+    await chooseMenuItem(page, 'optionsMenu', 2);
+    await page.keyboard.press('Alt+H'); // the colour's HTML name
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type('#ffd700');
+    await page.keyboard.press('Enter');
+    await page.waitForTimeout(700);
+    expect('background after OK', await pixel(page, at.sheetBlank), gold);
+    expect('the keys work at once', (await copied(page)).split('\n')[0],
+           `${result('28')}, Not East × 4, V! Points 112`);
+  });
+
+  await step('the fan counter opens from the menu, scores a tile, closes: the calculator is back', async () => {
+    await chooseMenuItem(page, 'fancountingMenu', 2);
+    await page.screenshot({ path: path.join(out, 'fancounter-web.png') });
+    await page.mouse.click(...at.whiteDragon);
+    expect('fans copied', (await copied(page)).split('\n')[0], 'Your FANS 2');
+    await page.mouse.click(...at.fanClose);
+    await page.waitForTimeout(700);
+    expect('the calculator copies again', (await copied(page)).split('\n')[0],
+           `${result('28')}, Not East × 4, V! Points 112`);
+  });
+
+  await step('with the network off, a reload starts the program again', async () => {
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      for (let i = 0; i < 600 && !(await caches.match('mjcalc.wasm')); ++i)
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    });
+    await context.setOffline(true);
+    await page.reload();
+    await waitForWindow(page);
+    await page.keyboard.type('500');
+    expect('copied offline', (await copied(page)).split('\n')[0],
+           `${result('20')}, Not East × 4, V! Points 80`);
+    await context.setOffline(false);
+  });
+
+  await step('closing the last window ends the program, and the page offers a new start', async () => {
+    await page.mouse.click(...at.mainClose);
+    await page.waitForSelector('#ended', { state: 'visible', timeout: 10000 });
+    await page.screenshot({ path: path.join(out, 'ended.png') });
+    await page.click('#again');
+    await page.waitForFunction(() => window.firstWindowDrawn > 0, null, { timeout: 60000 });
+  });
+
+  await step('the browser keeps nothing about the player, but the program\'s own files', async () => {
+    expect('kept', await keptByTheBrowser(context, page),
+           { cookie: '', localStorage: [], sessionStorage: [], indexedDB: [], caches: [], cookies: [] });
+  });
+
+  await step('no request outside the folder, no console error', async () => {
+    expect('problems', problems, []);
+  });
+  await context.close();
+}
+
+async function phoneSized(browser) {
+  const context = await newContext(browser, phone);
+  const page = await context.newPage();
+  const problems = watchPage(context, page, 'the phone-sized page');
+  await step('on a phone-sized touch screen a tap ticks a box, and a swipe brings the result', async () => {
+    await page.goto(base);
+    await waitForWindow(page);
+    await page.keyboard.type('500');
+    await page.touchscreen.tap(...phoneEastBox);
+    await page.waitForTimeout(300);
+    expect('copied', (await copied(page)).split('\n')[0], `${result('20')}, East × 6, V! Points 120`);
+    // A finger drags the sheet sideways to the results.
+    const touch = await context.newCDPSession(page);
+    const send = (type, x) => touch.send('Input.dispatchTouchEvent',
+                                         { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y: 400 }] });
+    await send('touchStart', 300);
+    for (let i = 1; i <= 10; ++i) {
+      await send('touchMove', 300 - 25 * i);
+      await page.waitForTimeout(16);
+    }
+    await send('touchEnd');
+    await page.waitForTimeout(1500);
+    await page.screenshot({ path: path.join(out, 'phone-web.png') });
+    expect('problems', problems, []);
+  });
+  await context.close();
+}
+
+(async () => {
+  const browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    // Software WebGL, as on a machine without a graphics card; nothing fetched from elsewhere.
+    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+           '--ignore-gpu-blocklist', '--disable-background-networking', '--disable-component-update',
+           '--disable-sync', '--no-first-run', '--disable-quic'],
+  });
+  try {
+    await desktop(browser);
+    await phoneSized(browser);
+  } finally {
+    await browser.close();
+  }
+  process.exit(failed ? 1 : 0);
+})().catch((error) => {
+  console.log(`FAIL: ${error.stack || error}`);
+  process.exit(1);
+});
