@@ -269,7 +269,7 @@ WEB_PACKAGES       = cmake ninja-build emscripten brotli qt6-base-dev dpkg-dev p
 # The page is tried in Debian's chromium, driven by playwright-core from npm (tools/web/check).
 WEB_CHECK_PACKAGES = chromium nodejs python3
 
-.PHONY: web web-check web-deps web-check-deps npm-deps
+.PHONY: web web-check web-bench web-deps web-check-deps npm-deps
 
 web-deps:
 	$(call ensure_packages,$(WEB_PACKAGES))
@@ -288,6 +288,11 @@ web: web-deps
 
 web-check: web-check-deps
 	@tools/web/check.sh
+
+# Start-up in chromium against bench/plainsheet.cpp built the same way, and the transfer sizes.
+web-bench: web-check-deps
+	$(call ensure_packages,bc)
+	@tools/web/bench.sh
 
 # Redraws the tile pictures and icons under resources/ (needs a CJK font, which it installs).
 tiles:

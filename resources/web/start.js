@@ -4,6 +4,8 @@
 (() => {
   const $ = (id) => document.getElementById(id);
   const programBytes = Number(document.currentScript.dataset.programBytes) || 0;
+  // The benchmark starts its peer, the plain sheet, with the same page.
+  const program = document.currentScript.dataset.program || 'mjcalc';
   const show = (id) => {
     for (const notice of ['loading', 'failed', 'ended', 'screen'])
       $(notice).hidden = notice !== id;
@@ -78,7 +80,7 @@
 
   (async () => {
     progress(0, programBytes);
-    const [bytes] = await Promise.all([download('mjcalc.wasm'), loadScript('mjcalc.js')]);
+    const [bytes] = await Promise.all([download(`${program}.wasm`), loadScript(`${program}.js`)]);
     $('status').textContent = 'Starting…';
     const compiled = await WebAssembly.compile(bytes);
     show('screen');

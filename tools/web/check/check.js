@@ -22,9 +22,13 @@ const at = {
   whiteDragon: [133, 372], // the fan counter's Picture13
   fanClose: [456, 35],
 };
-// On a phone-sized page (390 x 844) the main window fills the width.
+// On a phone-sized page (390 x 844) the main window fills the width. Qt gives a phone's
+// on-screen keyboard a text field of the page to type into, for the phones it knows by name.
 const phone = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true,
-                hasTouch: true };
+                hasTouch: true,
+                userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 ' +
+                           '(KHTML, like Gecko) Chrome/156.0.0.0 Mobile Safari/537.36' };
+const phoneLimitBox = [108, 68];
 const phoneEastBox = [251, 67];
 
 const standardBackground = [239, 239, 239];
@@ -258,12 +262,17 @@ async function phoneSized(browser) {
   const context = await newContext(browser, phone);
   const page = await context.newPage();
   const problems = watchPage(context, page, 'the phone-sized page');
-  await step('on a phone-sized touch screen a tap ticks a box, and a swipe brings the result', async () => {
+  await step('on a phone-sized touch screen the on-screen keyboard types, a tap ticks a box, ' +
+             'and a swipe brings the result', async () => {
     await page.goto(base);
     await waitForWindow(page);
+    await page.touchscreen.tap(...phoneLimitBox);
+    await page.waitForTimeout(300);
+    expect('the keyboard\'s field', await page.evaluate(() => document.activeElement.tagName), 'INPUT');
     await page.keyboard.type('500');
     await page.touchscreen.tap(...phoneEastBox);
     await page.waitForTimeout(300);
+    await page.focus('#screen canvas'); // where the copy key goes on a computer
     expect('copied', (await copied(page)).split('\n')[0], `${result('20')}, East × 6, V! Points 120`);
     // A finger drags the sheet sideways to the results.
     const touch = await context.newCDPSession(page);
