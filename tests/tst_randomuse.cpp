@@ -5,7 +5,6 @@
 #include "testsupport.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>

@@ -243,32 +243,27 @@ private slots:
     }
 
     // Which controls show the colours the player chose for the main window, as they are drawn:
-    // red text, a teal background, and on the fan counter, opened after them, both. A box is
-    // widened until its caption, its hidden name, shows.
+    // red text ("r"), a teal background ("t"), and on the fan counter, opened after them, both. A
+    // box is widened until its caption, its hidden name, shows.
     void chosenColoursReachTheirControls_data()
     {
         QTest::addColumn<QString>("chosen"); // the main window's colour menu items
         QTest::addColumn<FormId>("window");
-        for (const char* column : {"controls", "red", "teal"})
-            QTest::addColumn<QString>(column);
-        const auto row = [](const char* tag, const char* chosen, FormId window,
-                            const char* controls, const char* red, const char* teal) {
-            QTest::newRow(tag) << chosen << window << controls << red << teal;
-        };
-        row("text, main window", "ForeMenu", FormId::Form1, "Label5 Label38 Check38 Command6 Text1",
-            "Label5 Label38", "");
-        row("background, main window", "BackMenu", FormId::Form1, "Label5 Check38 Command6 Text1",
-            "", "Label5 Check38");
-        row("both, fan counter", "ForeMenu BackMenu", FormId::Form3,
-            "Label9 Label8 Check1 Label21 Check11 Command1", "Label9 Label8 Check1",
-            "Label9 Label8 Check1");
-        row("text alone, fan counter", "ForeMenu", FormId::Form3, "Label9", "Label9", "");
+        QTest::addColumn<QString>("shown"); // each control, and after a colon what it shows
+        QTest::newRow("text, main window")
+            << "ForeMenu" << FormId::Form1 << "Label5:r Label38:r Check38: Command6: Text1:";
+        QTest::newRow("background, main window")
+            << "BackMenu" << FormId::Form1 << "Label5:t Check38:t Command6: Text1:";
+        QTest::newRow("both, fan counter")
+            << "ForeMenu BackMenu" << FormId::Form3
+            << "Label9:rt Label8:rt Check1:rt Label21: Check11: Command1:";
+        QTest::newRow("text alone, fan counter") << "ForeMenu" << FormId::Form3 << "Label9:r";
     }
     void chosenColoursReachTheirControls()
     {
         QFETCH(QString, chosen);
         QFETCH(FormId, window);
-        QFETCH(QString, controls);
+        QFETCH(QString, shown);
         const QColor red(Qt::red), teal(Qt::darkCyan);
         for (const QString& item : chosen.split(u' ')) {
             session_->dialogs.colourAnswers = {item == u"ForeMenu" ? red : teal};
@@ -276,27 +271,26 @@ private slots:
                 return;
         }
         // A limit, so that the limit box and the figures have text to colour.
-        QWidget* shown = session_->catalogue.open(window);
-        if (window == FormId::Form1 && !test::play(shown, QStringLiteral(">500")))
+        QWidget* opened = session_->catalogue.open(window);
+        if (window == FormId::Form1 && !test::play(opened, QStringLiteral(">500")))
             return;
-        QStringList showing[2];
-        for (const QString& name : controls.split(u' ')) {
-            QWidget* drawn = find<QWidget>(shown, name);
+        QStringList seen;
+        for (const QString& name : shown.split(u' ')) {
+            QWidget* drawn = find<QWidget>(opened, name.section(u':', 0, 0));
             if (!drawn)
                 return;
             if (drawn->inherits("QCheckBox"))
                 drawn->resize(120, drawn->height());
             const QImage image = drawn->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
-            const std::span all(pixels, pixels + image.width() * image.height());
+            const auto* first = reinterpret_cast<const QRgb*>(image.constBits());
+            const std::span all(first, first + image.width() * image.height());
             // Text is drawn smoothed into its background, red in part; a background is filled.
-            if (std::ranges::any_of(all, [](QRgb p) { return qRed(p) > qGreen(p) + qBlue(p); }))
-                showing[0] << name;
-            if (std::ranges::find(all, teal.rgb()) != all.end())
-                showing[1] << name;
+            const bool text =
+                std::ranges::any_of(all, [](QRgb p) { return qRed(p) > qGreen(p) + qBlue(p); });
+            seen << drawn->objectName() + u':' + (text ? "r" : "") +
+                        (std::ranges::count(all, teal.rgb()) ? "t" : "");
         }
-        QTEST(showing[0].join(u' '), "red");
-        QTEST(showing[1].join(u' '), "teal");
+        QCOMPARE(seen.join(u' '), shown);
     }
 
     // What Ctrl+C, wherever the focus is, or a label's "Copy result" puts on the clipboard.

@@ -12,7 +12,8 @@
 
 using namespace mjcalc;
 
-// Word for word as the players read them, each text ending with a line break.
+// Word for word as the players read it, blanks at line ends included, ending with a line break;
+// the other texts are read by the same loader, and their words are in the reference drawings.
 const QString kFanTable =
     "Semi Pure = 3 Fans     These are what we call standard 3 fans\n"
     "4 Pongs/Kong and a pair = 3 Fans  These are what we call standard 3 fans\n\n"
@@ -22,17 +23,6 @@ const QString kFanTable =
     "No Flowers and Seasons = 1 Fan\nSeat Flower or Season = 1 Fan\nSteal a Kong = 1 Fan\n"
     "Last Tile = 1 Fan \n\nPure = 6 Fans\nAll Honors = Maximum Fan\nAll Terminals = Maximum Fan\n"
     " \nAll Fans Are Added Together!!!\n";
-const QString kDefinitions =
-    "Chow: Sequential run of 3 tiles in the same suit \nHonors: Dragons and Winds \n"
-    "KFC: Kentucky Fried Chicken (anything you like... no rules!!!)\nLast Tile: Tile # 14\n"
-    "Pong/Kong: 3/4 of the same tile \n"
-    "Prevailing Wind: Current prevailing wind shown on the upper left hand of the screen.\n"
-    "Seat Wind: Current wind of your seat, shown by your name.\n"
-    "Semi Pure: All one suit with dragons or winds\nPure: All One Suit\n"
-    "Self Pick: Draw winning tile from the wall\n"
-    "Steal a Kong: Someone kongs a tile and you can mah jongg with this tile\n"
-    "Supplemental Self Pick: Drawing any flower/season or melding a kong and the next tile drawn "
-    "is mj for you \nTerminals : One's and Nine's \n";
 
 // Each item as name:caption, then its shortcut if it has one; a menu's items follow it in braces.
 static QString menuTree(const QList<QAction*>& actions)
@@ -78,7 +68,7 @@ private slots:
         };
         row("WhatgivesMenu", FormId::Form7, "Form7 FanCounting", kFanTable);
         row("FancalculatorMenu", FormId::Form3, "Form3 FanCounting", "");
-        row("DefinitionsMenu", FormId::Form6, "Form6 Defenitions", kDefinitions);
+        row("DefinitionsMenu", FormId::Form6, "Form6 Defenitions", "");
         row("Menuwho", FormId::Form2, "Form2 Who made it", "");
         row("MenuWhy", FormId::Form5, "Form5 Why ?", "");
         row("thankusmenu", FormId::Form4, "Form4 Thank us", "");

@@ -7,8 +7,8 @@
 #include <QApplication>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <fstream>
 #include <unistd.h>
