@@ -3,37 +3,9 @@
 // Each load is a fresh one, in a new browser context with nothing cached, from a host that sends
 // the brotli copies; the program and its peer take turns.
 'use strict';
-const { chromium } = require('playwright-core');
+const { watchDrawing, launch } = require('./page');
 
 const [base, rounds = '9'] = process.argv.slice(2);
-
-function watchDrawing() {
-  window.firstWindowDrawn = 0;
-  let uploaded = false;
-  const wrap = (prototype) => {
-    if (!prototype)
-      return;
-    for (const name of ['texImage2D', 'texSubImage2D']) {
-      const original = prototype[name];
-      prototype[name] = function (...args) {
-        const [width, height] = name === 'texImage2D' ? [args[3], args[4]] : [args[4], args[5]];
-        if (width >= 300 && height >= 300)
-          uploaded = true;
-        return original.apply(this, args);
-      };
-    }
-    for (const name of ['drawArrays', 'drawElements']) {
-      const original = prototype[name];
-      prototype[name] = function (...args) {
-        if (uploaded && !window.firstWindowDrawn)
-          window.firstWindowDrawn = performance.now();
-        return original.apply(this, args);
-      };
-    }
-  };
-  wrap(window.WebGLRenderingContext && WebGLRenderingContext.prototype);
-  wrap(window.WebGL2RenderingContext && WebGL2RenderingContext.prototype);
-}
 
 async function load(browser, page) {
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
@@ -56,13 +28,7 @@ async function load(browser, page) {
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 (async () => {
-  const browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-           '--ignore-gpu-blocklist', '--disable-background-networking', '--disable-component-update',
-           '--disable-sync', '--no-first-run', '--disable-quic'],
-  });
+  const browser = await launch();
   const times = { program: [], plain: [] };
   let transferred = 0;
   await load(browser, 'index.html'); // warms the machine's own caches, not the browser's

@@ -5,7 +5,7 @@
 // them on a page of a given size, and reads what the program says through the clipboard (Ctrl+C
 // copies a result) and through the page's spoken line, where every message is written.
 'use strict';
-const { chromium } = require('playwright-core');
+const { watchDrawing, launch } = require('./page');
 const path = require('path');
 const zlib = require('zlib');
 
@@ -50,36 +50,6 @@ async function step(name, run) {
 function expect(what, actual, expected) {
   if (JSON.stringify(actual) !== JSON.stringify(expected))
     throw new Error(`${what}: got ${JSON.stringify(actual)}, expected ${JSON.stringify(expected)}`);
-}
-
-// The time of the first frame drawn after the first upload of a window-sized picture, which is
-// when the main window appears.
-function watchDrawing() {
-  window.firstWindowDrawn = 0;
-  let uploaded = false;
-  const wrap = (prototype) => {
-    if (!prototype)
-      return;
-    for (const name of ['texImage2D', 'texSubImage2D']) {
-      const original = prototype[name];
-      prototype[name] = function (...args) {
-        const [width, height] = name === 'texImage2D' ? [args[3], args[4]] : [args[4], args[5]];
-        if (width >= 300 && height >= 300)
-          uploaded = true;
-        return original.apply(this, args);
-      };
-    }
-    for (const name of ['drawArrays', 'drawElements']) {
-      const original = prototype[name];
-      prototype[name] = function (...args) {
-        if (uploaded && !window.firstWindowDrawn)
-          window.firstWindowDrawn = performance.now();
-        return original.apply(this, args);
-      };
-    }
-  };
-  wrap(window.WebGLRenderingContext && WebGLRenderingContext.prototype);
-  wrap(window.WebGL2RenderingContext && WebGL2RenderingContext.prototype);
 }
 
 async function newContext(browser, options = {}) {
@@ -167,7 +137,6 @@ async function desktop(browser) {
     expect('title', await page.title(), 'MJ Calculator');
     await waitForWindow(page);
     expect('a window title bar in the top-left corner', (await pixel(page, [300, 10])), [48, 140, 198]);
-    await page.screenshot({ path: path.join(out, 'calculator-web.png') });
   }))
     return context.close();
 
@@ -178,6 +147,8 @@ async function desktop(browser) {
     await page.keyboard.press('Space');
     expect('copied', await copied(page),
            `${result('28')}, Not East × 4, V! Points 112\nBase = 20\nclosed pong honor: +8 = 28`);
+    await page.screenshot({ path: path.join(out, 'calculator-web.png'),
+                            clip: { x: 0, y: 0, width: 640, height: 540 } });
   });
 
   await step('a typo raises its message, and after OK the keys work at once', async () => {
@@ -292,14 +263,7 @@ async function phoneSized(browser) {
 }
 
 (async () => {
-  const browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    // Software WebGL, as on a machine without a graphics card; nothing fetched from elsewhere.
-    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-           '--ignore-gpu-blocklist', '--disable-background-networking', '--disable-component-update',
-           '--disable-sync', '--no-first-run', '--disable-quic'],
-  });
+  const browser = await launch();
   try {
     await desktop(browser);
     await phoneSized(browser);
