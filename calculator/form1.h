@@ -4,7 +4,6 @@
 #include "calculator/scoring.h"
 #include "toolkit/breakdown.h"
 #include "toolkit/formlayout.h"
-
 #include "toolkit/sheetwindow.h"
 
 #include <cstdint>
