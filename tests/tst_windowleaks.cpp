@@ -7,8 +7,9 @@
 #include <QApplication>
 
 #ifdef Q_OS_WIN
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>
 #else
 #include <fstream>
 #include <unistd.h>
