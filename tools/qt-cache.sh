@@ -10,6 +10,7 @@
 #   qt_cache_entry PLATFORM KEY-INPUT...   sets entry, qt_prefix and work; exits printing the
 #                                          prefix when that entry is complete
 #   qt_fetch_source                        unpacks the source into $work/src, once
+#   qt_build NAME TOOLCHAIN OPTION...      configures, builds and installs it
 #   qt_finish                              records the licences and the source, marks complete
 
 cache_root=${MJCALC_QT_CACHE:-/var/cache/mjcalc}
@@ -105,6 +106,22 @@ qt_patch_source() {
   done
 }
 
+# Configures, builds and installs $work/src into $qt_prefix: NAME names this Qt in messages ("Qt
+# for Windows"), TOOLCHAIN is CMake's toolchain file, the rest are Qt's configure options.
+qt_build() {
+  local name=$1 toolchain=$2
+  shift 2
+  say "configuring $name in $work/build"
+  cmake -S src -B build -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
+    -DCMAKE_INSTALL_PREFIX="$qt_prefix" "$@" >"$work/configure.log" 2>&1 ||
+    fail "configuring $name failed; see $work/configure.log."
+  say "building $name ($jobs jobs; the first time takes a while)"
+  cmake --build build -j "$jobs" >"$work/build.log" 2>&1 ||
+    fail "building $name failed; the end of $work/build.log says why."
+  cmake --install build >"$work/install.log" 2>&1 || fail "installing $name failed; see $work/install.log."
+}
 # The static programs carry Qt's bundled libraries; their licences go beside them, and the note
 # on the source names the source package.
 qt_finish() {

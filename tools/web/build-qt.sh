@@ -62,16 +62,7 @@ fi
 mkdir -p "$entry"
 make_emsdk "$entry/emsdk"
 export EMSDK="$entry/emsdk"
-say "configuring Qt for WebAssembly in $work/build"
-cmake -S src -B build -G Ninja -Wno-dev \
-  -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
-  -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
-  fail "configuring Qt for WebAssembly failed; see $work/configure.log."
-say "building Qt for WebAssembly ($jobs jobs; the first time takes a while)"
-cmake --build build -j "$jobs" >"$work/build.log" 2>&1 ||
-  fail "building Qt for WebAssembly failed; the end of $work/build.log says why."
-cmake --install build >"$work/install.log" 2>&1 || fail "installing Qt for WebAssembly failed; see $work/install.log."
+qt_build "Qt for WebAssembly" "$emscripten_toolchain" "${qt_options[@]}"
 
 # The platform plugin compiles DejaVu and Vera in, for text when the program brings no font.
 mkdir -p "$entry/licences"

@@ -52,15 +52,6 @@ fi
 # works for every clone.
 mkdir -p "$entry"
 cp "$here/mingw64.cmake" "$entry/mingw64.cmake"
-say "configuring Qt for Windows in $work/build"
-cmake -S src -B build -G Ninja -Wno-dev \
-  -DCMAKE_TOOLCHAIN_FILE="$entry/mingw64.cmake" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
-  -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
-  fail "configuring Qt for Windows failed; see $work/configure.log."
-say "building Qt for Windows ($jobs jobs; the first time takes a while)"
-cmake --build build -j "$jobs" >"$work/build.log" 2>&1 ||
-  fail "building Qt for Windows failed; the end of $work/build.log says why."
-cmake --install build >"$work/install.log" 2>&1 || fail "installing Qt for Windows failed; see $work/install.log."
+qt_build "Qt for Windows" "$entry/mingw64.cmake" "${qt_options[@]}"
 
 qt_finish
