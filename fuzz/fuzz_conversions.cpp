@@ -156,7 +156,9 @@ void checkLeadingNumber(const QString& text, qsizetype insertAt, QChar blank)
     mustHold(sameNumber(leadingNumber(spaced), leading),
              "a blank, tab or line end anywhere does not change the leading number", text);
 
-    if (!leading)
+    // The whole text may go on past a group separator, where the leading number stops, to an
+    // exponent that brings it back into range: 400 digits, ",0" and "e-399" read as a small number.
+    if (!leading && !text.contains(u','))
         mustHold(!textToInt32(text).ok(), "a number too large for a double is no 32-bit number",
                  text);
 
@@ -180,23 +182,29 @@ void checkTableLimit(const QString& text, const Locale& locale)
     mustHold((decision.action == LimitAction::Ignore) == text.isEmpty(),
              "only an empty box keeps the limit in force", text);
 
+    // After "too high" the box shows the highest limit with a leading blank, as all figures do.
+    if (!text.isEmpty())
+        mustHold(sameDecision(decideTableLimit(QChar(u' ') + text, locale.separators), decision),
+                 "a leading blank does not change the decision", text);
+
+    // Reading the start of the text failed, which is a typo whatever the whole text reads as.
+    if (!leading) {
+        mustHold(decision.action == LimitAction::Typo,
+                 "a text starting with a number too large to hold is a typo", text);
+        return;
+    }
     if (decision.action == LimitAction::Accept) {
         mustHold(decision.limit >= 0 && decision.limit <= kHighestTableLimit,
                  "an accepted limit lies between 0 and the highest limit", text);
         mustHold(whole.ok() && whole.value == decision.limit,
                  "an accepted limit is what the whole text reads as", text);
-        mustHold(leading && *leading <= highest,
+        mustHold(*leading <= highest,
                  "no limit is accepted while the text starts above the highest", text);
     }
     mustHold((decision.action == LimitAction::TooHigh) == (leadingTooHigh || wholeTooHigh),
              "too high exactly when the leading or the whole number is above the highest", text);
     if (whole.ok() && whole.value >= 0 && !leadingTooHigh && !wholeTooHigh)
         mustHold(decision.action == LimitAction::Accept, "a number that fits is accepted", text);
-
-    // After "too high" the box shows the highest limit with a leading blank, as all figures do.
-    if (!text.isEmpty())
-        mustHold(sameDecision(decideTableLimit(QChar(u' ') + text, locale.separators), decision),
-                 "a leading blank does not change the decision", text);
 }
 
 } // namespace

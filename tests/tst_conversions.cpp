@@ -148,6 +148,8 @@ private slots:
         QTest::newRow("typo") << Limit{"12a", Typo};
         QTest::newRow("negative") << Limit{"-5", Typo};
         QTest::newRow("unreadably large") << Limit{"1e400", Typo};
+        static const std::string startTooLarge = kManyDigits + ",0e-400"; // the whole reads 10
+        QTest::newRow("start unreadably large") << Limit{startTooLarge.c_str(), Typo};
         QTest::newRow("pasted with its line end") << Limit{"15\n", Accept, 15};
         QTest::newRow("German fraction") << Limit{"1,5", Accept, 2, "de_DE"};
         QTest::newRow("French grouped too high") << Limit{"70\u202F000", TooHigh, 0, "fr_FR"};
