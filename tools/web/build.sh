@@ -21,6 +21,14 @@ qt_entry=$(dirname "$qt_prefix")
 . "$here/emscripten-env.sh"
 export EMSDK="$qt_entry/emsdk"
 
+# CMake keeps the toolchain a build folder was first made with: a folder made against another Qt
+# (a cache entry since replaced by a newer recipe) starts afresh.
+if compgen -G "$build/CMakeFiles/*/CMakeSystem.cmake" >/dev/null &&
+  ! grep -qsF "$qt_prefix/" "$build"/CMakeFiles/*/CMakeSystem.cmake; then
+  say "starting $build afresh: it was made against another Qt"
+  rm -rf "$build"
+fi
+
 cmake -S "$repo" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$emscripten_toolchain" \

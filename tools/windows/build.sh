@@ -15,6 +15,14 @@ mingw=x86_64-w64-mingw32
 qt_prefix=$("$here/build-qt.sh")
 qt_entry=$(dirname "$qt_prefix")
 
+# CMake keeps the toolchain a build folder was first made with: a folder made against another Qt
+# (a cache entry since replaced by a newer recipe) starts afresh.
+if compgen -G "$build/CMakeFiles/*/CMakeSystem.cmake" >/dev/null &&
+  ! grep -qsF "$qt_prefix/" "$build"/CMakeFiles/*/CMakeSystem.cmake; then
+  echo "make windows: starting $build afresh: it was made against another Qt" >&2
+  rm -rf "$build"
+fi
+
 cmake -S "$repo" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DMJCALC_WARNINGS_AS_ERRORS=ON \
