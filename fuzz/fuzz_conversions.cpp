@@ -157,7 +157,7 @@ void checkLeadingNumber(const QString& text, qsizetype insertAt, QChar blank)
              "a blank, tab or line end anywhere does not change the leading number", text);
 
     // The whole text may go on past a group separator, where the leading number stops, to an
-    // exponent that brings it back into range: 400 digits, ",0" and "e-399" read as a small number.
+    // exponent that brings it back into range: "1", 400 zeros, ",0" and "e-400" read as 10.
     if (!leading && !text.contains(u','))
         mustHold(!textToInt32(text).ok(), "a number too large for a double is no 32-bit number",
                  text);
