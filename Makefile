@@ -124,7 +124,8 @@ sanitize: deps
 # whatever it finds is left in $(FUZZ_DIR) as crash-* or similar.
 FUZZ_DIR      ?= build-fuzz
 FUZZ_SECONDS  ?= 60
-FUZZ_PACKAGES  = clang libclang-rt-14-dev
+# libclang-rt-dev is the runtime of the release's default clang (14 on Debian 12, 19 on 13).
+FUZZ_PACKAGES  = clang libclang-rt-dev
 
 fuzz:
 	$(call ensure_packages,$(BUILD_PACKAGES) $(FUZZ_PACKAGES))
@@ -149,7 +150,11 @@ DIST_TARBALL      = $(DIST_DIR)/mjcalc-$(UPSTREAM_VERSION).tar.xz
 
 .PHONY: dist
 
+# A minimal system has neither git nor xz.
+DIST_PACKAGES     = git xz-utils
+
 dist:
+	$(call ensure_packages,$(DIST_PACKAGES))
 	@command -v git >/dev/null && git rev-parse --git-dir >/dev/null 2>&1 || \
 	  { echo "make dist: the tarball is made from git's record, and this is no git checkout"; exit 1; }
 	@git diff --quiet HEAD -- 2>/dev/null || \

@@ -83,8 +83,8 @@ Form1::Form1(PointsState& state, Dialogs& dialogs, QWidget* parent)
         auto* box = static_cast<QCheckBox*>(control);
         if (const int rule = rowRule(controls_.table(), entry); rule != kNoRule)
             scoredBoxes_.push_back({box, static_cast<PointsRule>(rule)});
-        // stateChanged, not clicked: a box the program clears must recount just like a click.
-        connect(box, &QCheckBox::stateChanged, this, [this] {
+        // toggled, not clicked: a box the program clears must recount just like a click.
+        connect(box, &QCheckBox::toggled, this, [this] {
             PlayerInput::Action action(*input_);
             tonen();
         });

@@ -48,8 +48,8 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
             Q_ASSERT(row != kNoRule);
             const auto rule = static_cast<FanRule>(row);
             talliedBoxes_.push_back({box, rule});
-            // stateChanged, not clicked: "CLEAR ALL" clearing a box must recount like a click.
-            connect(box, &QCheckBox::stateChanged, this,
+            // toggled, not clicked: "CLEAR ALL" clearing a box must recount like a click.
+            connect(box, &QCheckBox::toggled, this,
                     [this, box, rule] { checkClick(box, rule); });
         }
     }
