@@ -49,8 +49,7 @@ Form3::Form3(FanState& state, const SheetColours& colours, Dialogs& dialogs)
             const auto rule = static_cast<FanRule>(row);
             talliedBoxes_.push_back({box, rule});
             // toggled, not clicked: "CLEAR ALL" clearing a box must recount like a click.
-            connect(box, &QCheckBox::toggled, this,
-                    [this, box, rule] { checkClick(box, rule); });
+            connect(box, &QCheckBox::toggled, this, [this, box, rule] { checkClick(box, rule); });
         }
     }
     connect(controls_.get<QPushButton>(ControlKind::Button, kClearAllButton), &QPushButton::clicked,

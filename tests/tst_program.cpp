@@ -16,9 +16,10 @@ private slots:
         QTest::addColumn<QString>("platform"); // as Qt's option, or in its variable
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("output");
+        QTest::addColumn<bool>("runtimeFolder"); // XDG_RUNTIME_DIR set, as a login sets it
         const auto row = [](const char* tag, const char* probe, const char* platform, int exitCode,
-                            const QStringList& output) {
-            QTest::newRow(tag) << probe << platform << exitCode << output;
+                            const QStringList& output, bool runtimeFolder = true) {
+            QTest::newRow(tag) << probe << platform << exitCode << output << runtimeFolder;
         };
         row("no display, a word like Qt's option: one sentence", "", "x-platform offscreen", 1,
             {"MJ Calculator needs a display to show its window, and none is set "
@@ -30,6 +31,9 @@ private slots:
             0, {"custom colour #0c2238"});
         row("Qt's option with two dashes", "report", "--platform offscreen", 0,
             {"window Form1 V! Mah-Jongg Calculator"});
+        // env -i DISPLAY=... mjcalc, say: neither a bus nor the folder one would be in.
+        row("no runtime folder, no bus: none launched", "report", "-platform offscreen", 0,
+            {"session bus disabled:"}, false);
     }
     void run()
     {
@@ -47,7 +51,11 @@ private slots:
             environment.remove(name);
         for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
             environment.insert(name, home.path());
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        QFETCH(bool, runtimeFolder);
+        if (runtimeFolder)
+            environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        else
+            environment.remove("XDG_RUNTIME_DIR");
         if (!probe.isEmpty()) {
             environment.insert("LD_PRELOAD", MJCALC_PROBE_LIBRARY);
             environment.insert("MJCALC_PROBE", probe);

@@ -79,11 +79,13 @@ private slots:
             } else if (step ==
                        QLatin1String("Picture14")) { // clicked off again; Tab shows the frame
                 click(window, step);
-                QApplication::setActiveWindow(window);
+                window->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(window));
                 QTest::keyClick(window, Qt::Key_Tab);
             }
         }
-        QApplication::setActiveWindow(window); // focus frames show only in the active window
+        window->activateWindow(); // focus frames show only in the active window
+        QVERIFY(QTest::qWaitForWindowActive(window));
         // What the window last put on screen: a control that forgets to repaint shows its old look.
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCoreApplication::processEvents();

@@ -14,7 +14,9 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -50,6 +52,17 @@ constexpr FanRow kSwapped[] = {{FanRule::AllChows, "b", FanKind::Fans},
 constexpr ControlSpec kBeyond[] = {label("Label1", 1, {}, 0, 0), label("Label2", 2, {}, 0, 1)};
 static_assert(!rowsInIdOrder(kSwapped) &&
               !captionsNameTheirRules(kBeyond, std::span(kSwapped + 1, 1)));
+// Each rule named by exactly one caption, in its own words: once passes; twice, never, or in
+// other words does not.
+constexpr std::span kFirstRule(kSwapped + 1, 1); // AllPungs, "a"
+constexpr FanRow kOtherWords[] = {{FanRule::AllPungs, "b", FanKind::Fans}};
+static_assert(captionsNameTheirRules(std::array{label("Label1", 1, {}, 0, 0), label("Label2", 2)},
+                                     kFirstRule));
+static_assert(
+    !captionsNameTheirRules(std::array{label("Label1", 1, {}, 0, 0), label("Label2", 2, {}, 0, 0)},
+                            kFirstRule) &&
+    !captionsNameTheirRules(std::array{label("Label1", 1), label("Label2", 2)}, kFirstRule) &&
+    !captionsNameTheirRules(std::array{label("Label1", 1, {}, 0, 0)}, kOtherWords));
 
 // Where two features meet: the keyboard and the sheets, what a screen reader hears, the widest
 // figures and labels, the clipboard.
@@ -130,6 +143,74 @@ private slots:
             QCOMPARE(seen(QApplication::focusWidget()), QApplication::focusWidget()->objectName());
     }
 
+    // A window taken to another screen fits that one: a screen short in one direction only gives
+    // a scroll bar that way alone, the window keeping the other bar's width so that the sheet is
+    // whole across it; a frame brought over with an edge still off the screen is put wholly on
+    // it; back on a large screen, the whole sheet again. Needs the screens of screens.json, which
+    // CTest gives it as tst_seams_screens.
+    void fitsEachScreen_data()
+    {
+        QTest::addColumn<FormId>("window");
+        QTest::addColumn<QString>("path"); // screen@left,top of the frame before each move
+        QTest::addColumn<QString>("bars"); // the scroll bars shown at the end: "|" down, "-" across
+        QTest::newRow("main window, short screen") << FormId::Form1 << "short@10,5"
+                                                   << "|";
+        QTest::newRow("main window, narrow screen, left edge off")
+            << FormId::Form1 << "narrow@-30,20"
+            << "-";
+        QTest::newRow("fan counter, short screen, left edge off") << FormId::Form3 << "short@-30,0"
+                                                                  << "|";
+        QTest::newRow("fan counter, narrow screen") << FormId::Form3 << "narrow@0,0"
+                                                    << "-";
+        QTest::newRow("main window, short screen, then a large one")
+            << FormId::Form1 << "short@10,5 large@50,40"
+            << "";
+    }
+    void fitsEachScreen()
+    {
+        const auto screenNamed = [](const QString& name) {
+            const auto all = QGuiApplication::screens();
+            const auto it = std::ranges::find(all, name, &QScreen::name);
+            return it == all.end() ? nullptr : *it;
+        };
+        if (!screenNamed("short") || !screenNamed("narrow") || !screenNamed("large"))
+            QSKIP("needs offscreen's screens from tests/screens.json (CTest: tst_seams_screens)");
+        QFETCH(FormId, window);
+        QFETCH(QString, path);
+        auto* shown = static_cast<SheetWindow*>(session_->catalogue.open(window));
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        const QSize natural = shown->size();
+        QScreen* screen = nullptr;
+        for (const QString& step : path.split(u' ')) {
+            screen = screenNamed(step.section(u'@', 0, 0));
+            const QStringList at = step.section(u'@', 1).split(u',');
+            shown->move(screen->availableGeometry().topLeft() +
+                        QPoint(at[0].toInt(), at[1].toInt()));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(shown->screen(), screen);
+        QVERIFY2(screen->availableGeometry().contains(shown->frameGeometry()),
+                 qPrintable(QStringLiteral("frame %1,%2 %3x%4 off the screen")
+                                .arg(shown->frameGeometry().left())
+                                .arg(shown->frameGeometry().top())
+                                .arg(shown->frameGeometry().width())
+                                .arg(shown->frameGeometry().height())));
+        const auto* scroller = shown->findChild<QScrollArea*>();
+        QVERIFY(scroller);
+        const auto shownBars = [scroller] {
+            return QString(scroller->verticalScrollBar()->isVisible() ? "|" : "") +
+                   (scroller->horizontalScrollBar()->isVisible() ? "-" : "");
+        };
+        QFETCH(QString, bars);
+        QTRY_COMPARE(shownBars(), bars); // the scroll area lays itself out in its own time
+        // Whole the other way across: no part of the sheet cut off where no bar leads to it.
+        const QSize view = scroller->viewport()->size(), sheet = shown->sheet()->size();
+        QVERIFY(bars.contains(u'-') || view.width() >= sheet.width());
+        QVERIFY(bars.contains(u'|') || view.height() >= sheet.height());
+        if (bars.isEmpty())
+            QCOMPARE(shown->size(), natural);
+    }
+
     // What a screen reader hears of each control, and for a figure the widest text it can show,
     // which must fit its label with room to spare, in the label's own font.
     void controlsAreHeardAndFiguresFit_data()
@@ -148,6 +229,8 @@ private slots:
         row("hint", FormId::Form1, "Command2", "Hint|closed kong honor");
         row("one flower fewer", FormId::Form1, "Command4",
             "One flower or season fewer|flowers and seasons");
+        row("one flower more", FormId::Form1, "Command5",
+            "One flower or season more|flowers and seasons");
         row("flower count", FormId::Form1, "Label36", "|flowers and seasons (read-only)", " 8");
         row("payout", FormId::Form1, "Label37", // 65536 x 6
             "|V! Points; Copy result: Ctrl+C, context menu (read-only)", " 393216");

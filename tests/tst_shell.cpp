@@ -83,7 +83,8 @@ private slots:
         QVERIFY(window && window->isVisible());
         QTEST(window->objectName() + ' ' + window->windowTitle(), "window");
         window->showMinimized(); // chosen again: back from the task bar, not built again
-        QApplication::setActiveWindow(form1());
+        form1()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form1()));
         choose(QTest::currentDataTag());
         QCOMPARE(session_->catalogue.window(id), window.data());
         QVERIFY(!window->isMinimized());

@@ -27,8 +27,10 @@ void SheetWindow::showEvent(QShowEvent* event)
     if (!natural_.isValid()) {
         natural_ = sizeHint();
         // The screen can change as the window moves, and a screen's free area as panels come
-        // and go.
-        connect(windowHandle(), &QWindow::screenChanged, this, &SheetWindow::fitScreen);
+        // and go. Queued: a move that takes the window to another screen reports the new screen
+        // before it has placed the window, and would otherwise undo the fit with its own size.
+        connect(windowHandle(), &QWindow::screenChanged, this, &SheetWindow::fitScreen,
+                Qt::QueuedConnection);
     }
     fitScreen();
 }
