@@ -1,4 +1,4 @@
-# Two commands for a fresh Debian 12 machine: `make run` and `make test`.
+# Two commands for a fresh Debian 12 or 13 machine: `make run` and `make test`.
 # Each installs the Debian packages it lacks (as root), or says which apt-get line to run.
 
 BUILD_DIR  ?= build
@@ -190,16 +190,27 @@ PACKAGE_TEST_DEPS = $(if $(PACKAGE_NOCHECK),,$(TEST_PACKAGES) fonts-liberation2 
 # a copy of the upload in a temporary folder that user can read; as any other user, on dist/.
 PACKAGE_LINTIAN   = lintian --fail-on error,warning --display-info
 
-.PHONY: package package-check
+.PHONY: package package-check package-tree source-package
 
-package: dist
+# The source tree a package is built from: the release tarball unpacked, with debian/ beside it.
+package-tree: dist
 	@[ "$(PACKAGE_UPSTREAM)" = "$(UPSTREAM_VERSION)" ] || { echo "make package: debian/changelog's" \
 	  "$(PACKAGE_VERSION) is not version $(UPSTREAM_VERSION) of CMakeLists.txt; add a changelog entry"; exit 1; }
-	$(call ensure_packages,$(BUILD_PACKAGES) $(PACKAGE_PACKAGES) $(PACKAGE_TEST_DEPS))
 	@rm -rf $(PACKAGE_DIR) && mkdir -p $(PACKAGE_DIR)
 	@cp $(DIST_TARBALL) $(PACKAGE_DIR)/mjcalc_$(UPSTREAM_VERSION).orig.tar.xz
 	@tar -xf $(DIST_TARBALL) -C $(PACKAGE_DIR)
 	@git archive --format=tar --prefix=debian/ HEAD:debian | tar -xf - -C $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION)
+
+# The source package alone (.dsc, .orig.tar.xz, .debian.tar.xz in $(DIST_DIR)/), as a maintainer
+# uploads it for Debian's builders to build.
+source-package: package-tree
+	$(call ensure_packages,dpkg-dev)
+	@cd $(PACKAGE_DIR) && dpkg-source --build mjcalc-$(UPSTREAM_VERSION) >/dev/null
+	@cp $(PACKAGE_DIR)/mjcalc_* $(DIST_DIR)/
+	@echo "Built the source package $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION).dsc"
+
+package: package-tree
+	$(call ensure_packages,$(BUILD_PACKAGES) $(PACKAGE_PACKAGES) $(PACKAGE_TEST_DEPS))
 	@cd $(PACKAGE_DIR)/mjcalc-$(UPSTREAM_VERSION) && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
 	  dpkg-buildpackage -us -uc -J$(JOBS) $(if $(PACKAGE_NOCHECK),--build-profiles=nocheck)
 	@rm -f $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)* $(DIST_DIR)/mjcalc-dbgsym_$(PACKAGE_VERSION)_* \
@@ -298,6 +309,23 @@ web-check: web-check-deps
 web-bench: web-check-deps
 	$(call ensure_packages,bc)
 	@tools/web/bench.sh
+
+# Debian 13 on this Debian 12 machine: a Debian 13 root made with mmdebstrap from the machine's own
+# archive and kept in /var/cache/mjcalc (tools/debian13/root.sh), every run in a throwaway overlay
+# on a clean clone of the committed tree. debian13-test is make test there, from the bare root, so
+# that the packages make installs are Debian 13's; debian13-package builds the source and binary
+# packages as Debian's builders do and checks them with Debian 13's lintian and autopkgtest
+# (tools/debian13/package.sh); debian13 runs CMD there (a shell by default).
+.PHONY: debian13 debian13-test debian13-package
+
+debian13:
+	@tools/debian13/root.sh -- $(or $(CMD),bash)
+
+debian13-test:
+	@tools/debian13/root.sh -- make test WARNINGS_AS_ERRORS=$(WARNINGS_AS_ERRORS)
+
+debian13-package:
+	@tools/debian13/package.sh
 
 # Redraws the tile pictures and icons under resources/ (needs a CJK font, which it installs).
 tiles:

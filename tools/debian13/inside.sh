@@ -4,10 +4,10 @@
 # the namespace's first process, so that every process the command leaves behind ends with it,
 # and every mount with the namespace.
 #
-#   inside.sh ROOT LAYER DEBS USER [--bind=HOST:INSIDE]... -- COMMAND [ARG]...
+#   inside.sh ROOT LAYER DEBS [--bind=HOST:INSIDE]... -- COMMAND [ARG]...
 set -euo pipefail
-lower=$1 layer=$2 debs=$3 user=$4
-shift 4
+lower=$1 layer=$2 debs=$3
+shift 3
 binds=()
 while [ "$1" != -- ]; do
     binds+=("${1#--bind=}")
@@ -28,27 +28,16 @@ for file in resolv.conf hosts; do
     cp -L "/etc/$file" "$root/etc/$file" 2>/dev/null || true
 done
 
-userspec=()
-if [ -n "$user" ]; then
-    # As Debian's builders do: a user of its own, no privileges, owning only its work.
-    echo "$user:x:2000:2000::/home/$user:/bin/sh" >>"$root/etc/passwd"
-    echo "$user:x:2000:" >>"$root/etc/group"
-    mkdir -p "$root/home/$user" && chown 2000:2000 "$root/home/$user"
-    userspec=(--userspec=2000:2000 --groups=2000)
-fi
 for bind in "${binds[@]}"; do
     mkdir -p "$root${bind#*:}"
     mount --bind "${bind%%:*}" "$root${bind#*:}"
-    [ -z "$user" ] || chown -R 2000:2000 "${bind%%:*}"
 done
 
-home=/root
-[ -z "$user" ] || home=/home/$user
 pass=()
 for name in CI JOBS WARNINGS_AS_ERRORS DEB_BUILD_OPTIONS DEB_BUILD_PROFILES TERM http_proxy https_proxy; do
     [ -z "${!name:-}" ] || pass+=("$name=${!name}")
 done
 status=0
-chroot "${userspec[@]}" "$root" /usr/bin/env -i HOME="$home" LANG=C.UTF-8 \
+chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin:/usr/games "${pass[@]}" "$@" || status=$?
 exit $status

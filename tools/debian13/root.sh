@@ -10,8 +10,6 @@
 #                          buildd adds build-essential, the root Debian's builders build in
 #   --bind HOST:INSIDE     makes the host folder HOST (created if missing) appear at INSIDE
 #   --no-tree              runs COMMAND in /root without cloning the tree
-#   --user NAME            runs COMMAND as NAME, a user created for the run, as Debian's builders
-#                          do; root otherwise
 #
 # The root is kept in the cache beside the cross builds' Qt (MJCALC_QT_CACHE, /var/cache/mjcalc),
 # one folder per variant and recipe; it is made in a .partial folder and renamed once complete,
@@ -30,13 +28,12 @@ release=trixie
 say() { echo "debian13: $*" >&2; }
 fail() { say "$*"; exit 1; }
 
-variant=apt binds=() with_tree=1 user=""
+variant=apt binds=() with_tree=1
 while [ $# -gt 0 ]; do
     case $1 in
     --variant) variant=$2; shift 2 ;;
     --bind) binds+=("$2"); shift 2 ;;
     --no-tree) with_tree=0; shift ;;
-    --user) user=$2; shift 2 ;;
     --) shift; break ;;
     *) fail "unknown option $1 (see the comment at the top of $0)" ;;
     esac
@@ -107,7 +104,7 @@ in_overlay() {
     layer=$(mktemp -d "$run_dir/layer.XXXXXX")
     mkdir -p "$layer/upper" "$layer/work" "$layer/root"
     unshare --mount --propagation private --pid --fork --kill-child -- \
-        "$here/inside.sh" "$lower" "$layer" "$debs" "$overlay_user" "${overlay_binds[@]/#/--bind=}" -- "$@" ||
+        "$here/inside.sh" "$lower" "$layer" "$debs" "${overlay_binds[@]/#/--bind=}" -- "$@" ||
         status=$?
     rm -rf "$layer"
     return "${status:-0}"
@@ -141,7 +138,7 @@ elif ! release_files "$run_dir/release"; then
     say "the archive does not answer; using the root made $(date -r "$entry/archive" +%F) as it is"
 elif [ "$(release_sum "$run_dir/release")" != "$(cat "$entry/archive")" ]; then
     say "the archive changed since the root was made; asking it for updates"
-    overlay_binds=() overlay_user=""
+    overlay_binds=()
     updates=$(in_overlay "$entry/root" sh -c \
         'apt-get -q update >/dev/null && apt-get -s -o Debug::NoLocking=1 dist-upgrade | grep -c "^Inst" || true')
     if [ "${updates:-0}" != 0 ]; then
@@ -161,5 +158,5 @@ if [ "$with_tree" = 1 ]; then
     workdir=/build/mjcalc
 fi
 for bind in "${binds[@]}"; do mkdir -p "${bind%%:*}"; done
-overlay_binds=("${binds[@]}") overlay_user=$user
+overlay_binds=("${binds[@]}")
 in_overlay "$entry/root" env -C "$workdir" "$@"
