@@ -31,8 +31,7 @@ private slots:
             0, {"custom colour #0c2238"});
         row("Qt's option with two dashes", "report", "--platform offscreen", 0,
             {"window Form1 V! Mah-Jongg Calculator"});
-        // env -i DISPLAY=... mjcalc, say: neither a bus nor the folder one would be in.
-        row("no runtime folder, no bus: none launched", "report", "-platform offscreen", 0,
+        row("env -i: no runtime folder, no bus, none launched", "report", "-platform offscreen", 0,
             {"session bus disabled:"}, false);
     }
     void run()
@@ -52,10 +51,8 @@ private slots:
         for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
             environment.insert(name, home.path());
         QFETCH(bool, runtimeFolder);
-        if (runtimeFolder)
-            environment.insert("XDG_RUNTIME_DIR", runtime.path());
-        else
-            environment.remove("XDG_RUNTIME_DIR");
+        runtimeFolder ? environment.insert("XDG_RUNTIME_DIR", runtime.path())
+                      : environment.remove("XDG_RUNTIME_DIR");
         if (!probe.isEmpty()) {
             environment.insert("LD_PRELOAD", MJCALC_PROBE_LIBRARY);
             environment.insert("MJCALC_PROBE", probe);

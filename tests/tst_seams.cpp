@@ -16,7 +16,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -52,17 +51,13 @@ constexpr FanRow kSwapped[] = {{FanRule::AllChows, "b", FanKind::Fans},
 constexpr ControlSpec kBeyond[] = {label("Label1", 1, {}, 0, 0), label("Label2", 2, {}, 0, 1)};
 static_assert(!rowsInIdOrder(kSwapped) &&
               !captionsNameTheirRules(kBeyond, std::span(kSwapped + 1, 1)));
-// Each rule named by exactly one caption, in its own words: once passes; twice, never, or in
-// other words does not.
-constexpr std::span kFirstRule(kSwapped + 1, 1); // AllPungs, "a"
+// Each rule named by exactly one caption, in its own words: not twice, never, or in others.
+constexpr std::array kTwice{label("Label1", 1, {}, 0, 0), label("Label2", 2, {}, 0, 0)};
+constexpr std::array kNever{label("Label1", 1), label("Label2", 2)};
 constexpr FanRow kOtherWords[] = {{FanRule::AllPungs, "b", FanKind::Fans}};
-static_assert(captionsNameTheirRules(std::array{label("Label1", 1, {}, 0, 0), label("Label2", 2)},
-                                     kFirstRule));
-static_assert(
-    !captionsNameTheirRules(std::array{label("Label1", 1, {}, 0, 0), label("Label2", 2, {}, 0, 0)},
-                            kFirstRule) &&
-    !captionsNameTheirRules(std::array{label("Label1", 1), label("Label2", 2)}, kFirstRule) &&
-    !captionsNameTheirRules(std::array{label("Label1", 1, {}, 0, 0)}, kOtherWords));
+static_assert(!captionsNameTheirRules(kTwice, std::span(kSwapped + 1, 1)) &&
+              !captionsNameTheirRules(kNever, std::span(kSwapped + 1, 1)) &&
+              !captionsNameTheirRules(std::array{label("Label1", 1, {}, 0, 0)}, kOtherWords));
 
 // Where two features meet: the keyboard and the sheets, what a screen reader hears, the widest
 // figures and labels, the clipboard.
@@ -85,19 +80,31 @@ private slots:
     // Tab walks the sheet in its drawn order and brings each control into sight, on any screen:
     // wholly on the screen and unclipped while it has the focus; so does a click or the program
     // moving the focus. A screen smaller than the window (QT_SCALE_FACTOR=2 makes offscreen's 400
-    // pixels square) takes a scroll area; one large enough keeps the window as it was drawn.
+    // pixels square) takes a scroll area, with a bar only the way the sheet does not fit; one large
+    // enough keeps the window as it was drawn. A window moved to another screen fits that one,
+    // its frame brought wholly onto it (tests/screens.json, for CTest's tst_seams_screens).
     void tabFollowsTheSheet_data()
     {
         QTest::addColumn<FormId>("window");
-        QTest::addColumn<QString>("order"); // "Check1-3" stands for Check1 Check2 Check3
-        QTest::addColumn<QString>("moves"); // the focus moved by other means than Tab
-        QTest::newRow("main window")
-            << FormId::Form1
-            << "Text1 Check1-50 Check52-53 Command1-2 Check54-55 Command3 Check56-60 Command4-5 "
-               "Check61-72 Command6-7"
-            << "!Shift+Tab Command6"; // Clear ALL sends the focus to the limit
-        QTest::newRow("fan counter") << FormId::Form3 << "Picture1-23 Check1-10 Command1-2 Check11"
-                                     << "Command2";
+        QTest::addColumn<QString>("screens"); // moved to each in turn: name@left,top of the frame
+        QTest::addColumn<QString>("order");   // "Check1-3" stands for Check1 Check2 Check3
+        QTest::addColumn<QString>("moves");   // the focus moved by other means than Tab
+        const auto row = [](const char* tag, FormId window, const char* screens) {
+            const bool sheet = window == FormId::Form1; // Clear ALL sends the focus to the limit
+            QTest::newRow(tag) << window << screens
+                               << (sheet ? "Text1 Check1-50 Check52-53 Command1-2 Check54-55 "
+                                           "Command3 Check56-60 Command4-5 Check61-72 Command6-7"
+                                         : "Picture1-23 Check1-10 Command1-2 Check11")
+                               << (sheet ? "!Shift+Tab Command6" : "Command2");
+        };
+        row("main window", FormId::Form1, "");
+        row("fan counter", FormId::Form3, "");
+        row("main window, to a short screen", FormId::Form1, "short@10,5");
+        row("main window, to a narrow screen, left edge off", FormId::Form1, "narrow@-30,20");
+        row("fan counter, to a short screen, left edge off", FormId::Form3, "short@-30,0");
+        row("fan counter, to a narrow screen", FormId::Form3, "narrow@0,0");
+        row("main window, to a short screen, then a large one", FormId::Form1,
+            "short@10,5 large@50,40");
     }
     void tabFollowsTheSheet()
     {
@@ -113,14 +120,34 @@ private slots:
         }
         auto* shown = static_cast<SheetWindow*>(session_->catalogue.open(window));
         QVERIFY(QTest::qWaitForWindowActive(shown));
+        QFETCH(QString, screens);
+        for (const QString& move : screens.split(u' ', Qt::SkipEmptyParts)) {
+            const auto to =
+                QRegularExpression(QStringLiteral("(\\w+)@(-?\\d+),(-?\\d+)")).match(move);
+            const auto all = QGuiApplication::screens();
+            const auto it = std::ranges::find(all, to.captured(1), &QScreen::name);
+            if (it == all.end())
+                QSKIP("moves between the screens of tests/screens.json: CTest's tst_seams_screens");
+            shown->move((*it)->availableGeometry().topLeft() +
+                        QPoint(to.captured(2).toInt(), to.captured(3).toInt()));
+            QCoreApplication::processEvents();
+            QCOMPARE(shown->screen(), *it);
+        }
         const QRect screen = shown->screen()->availableGeometry();
         const QWidget* bar = shown->menuWidget();
         const QSize drawn =
             shown->sheet()->sizeHint() + QSize(0, bar ? bar->sizeHint().height() : 0);
-        const bool fits = drawn.width() <= screen.width() && drawn.height() <= screen.height();
-        QCOMPARE(!shown->findChild<QScrollArea*>(), fits);
+        const QSize room = screen.size() - (shown->frameGeometry().size() - shown->size());
+        const bool fits = drawn.width() <= room.width() && drawn.height() <= room.height();
+        const auto* scroller = shown->findChild<QScrollArea*>();
+        QCOMPARE(!scroller, fits && screens.isEmpty());
         QVERIFY(screen.contains(shown->frameGeometry()));
         QVERIFY(!fits || shown->size() == drawn);
+        // A scroll bar only the way the sheet does not fit, once the scroll area is laid out.
+        QTRY_COMPARE(scroller && scroller->verticalScrollBar()->isVisible(),
+                     drawn.height() > room.height());
+        QTRY_COMPARE(scroller && scroller->horizontalScrollBar()->isVisible(),
+                     drawn.width() > room.width());
         // Unclipped in a window wholly on the screen: wholly on the screen.
         const auto seen = [](const QWidget* focused) {
             const bool whole = focused->visibleRegion() == QRegion(focused->rect());
@@ -141,74 +168,6 @@ private slots:
         QFETCH(QString, moves);
         if (test::play(shown, moves))
             QCOMPARE(seen(QApplication::focusWidget()), QApplication::focusWidget()->objectName());
-    }
-
-    // A window taken to another screen fits that one: a screen short in one direction only gives
-    // a scroll bar that way alone, the window keeping the other bar's width so that the sheet is
-    // whole across it; a frame brought over with an edge still off the screen is put wholly on
-    // it; back on a large screen, the whole sheet again. Needs the screens of screens.json, which
-    // CTest gives it as tst_seams_screens.
-    void fitsEachScreen_data()
-    {
-        QTest::addColumn<FormId>("window");
-        QTest::addColumn<QString>("path"); // screen@left,top of the frame before each move
-        QTest::addColumn<QString>("bars"); // the scroll bars shown at the end: "|" down, "-" across
-        QTest::newRow("main window, short screen") << FormId::Form1 << "short@10,5"
-                                                   << "|";
-        QTest::newRow("main window, narrow screen, left edge off")
-            << FormId::Form1 << "narrow@-30,20"
-            << "-";
-        QTest::newRow("fan counter, short screen, left edge off") << FormId::Form3 << "short@-30,0"
-                                                                  << "|";
-        QTest::newRow("fan counter, narrow screen") << FormId::Form3 << "narrow@0,0"
-                                                    << "-";
-        QTest::newRow("main window, short screen, then a large one")
-            << FormId::Form1 << "short@10,5 large@50,40"
-            << "";
-    }
-    void fitsEachScreen()
-    {
-        const auto screenNamed = [](const QString& name) {
-            const auto all = QGuiApplication::screens();
-            const auto it = std::ranges::find(all, name, &QScreen::name);
-            return it == all.end() ? nullptr : *it;
-        };
-        if (!screenNamed("short") || !screenNamed("narrow") || !screenNamed("large"))
-            QSKIP("needs offscreen's screens from tests/screens.json (CTest: tst_seams_screens)");
-        QFETCH(FormId, window);
-        QFETCH(QString, path);
-        auto* shown = static_cast<SheetWindow*>(session_->catalogue.open(window));
-        QVERIFY(QTest::qWaitForWindowExposed(shown));
-        const QSize natural = shown->size();
-        QScreen* screen = nullptr;
-        for (const QString& step : path.split(u' ')) {
-            screen = screenNamed(step.section(u'@', 0, 0));
-            const QStringList at = step.section(u'@', 1).split(u',');
-            shown->move(screen->availableGeometry().topLeft() +
-                        QPoint(at[0].toInt(), at[1].toInt()));
-            QCoreApplication::processEvents();
-        }
-        QCOMPARE(shown->screen(), screen);
-        QVERIFY2(screen->availableGeometry().contains(shown->frameGeometry()),
-                 qPrintable(QStringLiteral("frame %1,%2 %3x%4 off the screen")
-                                .arg(shown->frameGeometry().left())
-                                .arg(shown->frameGeometry().top())
-                                .arg(shown->frameGeometry().width())
-                                .arg(shown->frameGeometry().height())));
-        const auto* scroller = shown->findChild<QScrollArea*>();
-        QVERIFY(scroller);
-        const auto shownBars = [scroller] {
-            return QString(scroller->verticalScrollBar()->isVisible() ? "|" : "") +
-                   (scroller->horizontalScrollBar()->isVisible() ? "-" : "");
-        };
-        QFETCH(QString, bars);
-        QTRY_COMPARE(shownBars(), bars); // the scroll area lays itself out in its own time
-        // Whole the other way across: no part of the sheet cut off where no bar leads to it.
-        const QSize view = scroller->viewport()->size(), sheet = shown->sheet()->size();
-        QVERIFY(bars.contains(u'-') || view.width() >= sheet.width());
-        QVERIFY(bars.contains(u'|') || view.height() >= sheet.height());
-        if (bars.isEmpty())
-            QCOMPARE(shown->size(), natural);
     }
 
     // What a screen reader hears of each control, and for a figure the widest text it can show,
@@ -329,56 +288,6 @@ private slots:
         QCOMPARE(font.family(), onlyFamily_); // the desktop's own, where it is made for text
         const int chosen = font.pixelSize();
         QVERIFY2(chosen >= least && chosen <= most, qPrintable(QString::number(chosen)));
-    }
-
-    // Which controls show the colours the player chose for the main window, as they are drawn:
-    // red text ("r"), a teal background ("t"), and on the fan counter, opened after them, both. A
-    // box is widened until its caption, its hidden name, shows.
-    void chosenColoursReachTheirControls_data()
-    {
-        QTest::addColumn<QString>("chosen"); // the main window's colour menu items
-        QTest::addColumn<FormId>("window");
-        QTest::addColumn<QString>("shown"); // each control, and after a colon what it shows
-        QTest::newRow("text, main window")
-            << "ForeMenu" << FormId::Form1 << "Label5:r Label38:r Check38: Command6: Text1:";
-        QTest::newRow("background, main window")
-            << "BackMenu" << FormId::Form1 << "Label5:t Check38:t Command6: Text1:";
-        QTest::newRow("both, fan counter")
-            << "ForeMenu BackMenu" << FormId::Form3
-            << "Label9:rt Label8:rt Check1:rt Label21: Check11: Command1:";
-    }
-    void chosenColoursReachTheirControls()
-    {
-        QFETCH(QString, chosen);
-        QFETCH(FormId, window);
-        QFETCH(QString, shown);
-        const QColor red(Qt::red), teal(Qt::darkCyan);
-        for (const QString& item : chosen.split(u' ')) {
-            session_->dialogs.colourAnswers = {item == u"ForeMenu" ? red : teal};
-            if (!test::choose(form1(), item))
-                return;
-        }
-        // A limit, so that the limit box and the figures have text to colour.
-        QWidget* opened = session_->catalogue.open(window);
-        if (window == FormId::Form1 && !test::play(opened, QStringLiteral(">500")))
-            return;
-        QStringList seen;
-        for (const QString& name : shown.split(u' ')) {
-            QWidget* drawn = find<QWidget>(opened, name.section(u':', 0, 0));
-            if (!drawn)
-                return;
-            if (drawn->inherits("QCheckBox"))
-                drawn->resize(120, drawn->height());
-            const QImage image = drawn->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const auto* first = reinterpret_cast<const QRgb*>(image.constBits());
-            const std::span all(first, first + image.width() * image.height());
-            // Text is drawn smoothed into its background, red in part; a background is filled.
-            const bool text =
-                std::ranges::any_of(all, [](QRgb p) { return qRed(p) > qGreen(p) + qBlue(p); });
-            seen << drawn->objectName() + u':' + (text ? "r" : "") +
-                        (std::ranges::count(all, teal.rgb()) ? "t" : "");
-        }
-        QCOMPARE(seen.join(u' '), shown);
     }
 
     // What Ctrl+C, wherever the focus is, or a label's "Copy result" puts on the clipboard.

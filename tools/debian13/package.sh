@@ -70,4 +70,5 @@ step "lintian and autopkgtest, Debian 13's" root --no-tree --bind "$out/built:/b
         echo "autopkgtest: failed"
         exit 1
     fi'
-say "built and checked on Debian 13: $(cd "$out/built" && ls mjcalc_*.deb mjcalc_*.dsc | tr '\n' ' ')"
+built=("$out"/built/mjcalc_*.deb "$out"/built/mjcalc_*.dsc)
+say "built and checked on Debian 13: ${built[*]#"$out/"}"

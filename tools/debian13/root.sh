@@ -62,6 +62,7 @@ fi
 # bookworm from serves trixie, and the one of bookworm-security serves trixie-security.
 apt_uri() {
     local suite=$1
+    # shellcheck disable=SC2016 # apt's own placeholders
     apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null | awk -v s="$suite" '$2 == s { print $1; exit }'
 }
 mirror=$(apt_uri bookworm)
@@ -74,7 +75,9 @@ security=${security:-${mirror%/debian/}/debian-security/}
 sources=("deb ${mirror%/}/ $release main" "deb ${mirror%/}/ $release-updates main"
     "deb ${security%/}/ $release-security main")
 
-recipe=$(printf '%s\n' "$variant" "$include" "${sources[@]}" "$(sha256sum "$0" | cut -c1-64)")
+# What the root holds follows from these alone; they name its folder.
+mmdebstrap_options=(--variant="$variant" --include="$include" --skip=cleanup/apt/lists)
+recipe=$(printf '%s\n' "$release" "${mmdebstrap_options[@]}" "${sources[@]}")
 key=$(echo "$recipe" | sha256sum | cut -c1-16)
 entry="$cache_root/debian13-$variant-$key"
 debs="$cache_root/debian13-debs"
@@ -110,24 +113,24 @@ in_overlay() {
     return "${status:-0}"
 }
 
+# The new root is made beside the old one, which goes only once its successor is complete.
 make_root() {
     local partial="$entry.partial" old
-    for old in "$cache_root/debian13-$variant"-*; do
-        [ -e "$old" ] || continue
-        [ "$old" = "$entry" ] && [ "${1:-}" != rebuild ] && continue
-        say "removing $old, a root of another recipe or out of date"
-        rm -rf "$old"
-    done
     rm -rf "$partial" && mkdir -p "$partial"
     say "making a Debian 13 root ($variant) in $partial from ${mirror}"
     local started=$SECONDS
     release_files "$run_dir/release" || fail "the archive at $mirror does not answer for $release"
-    mmdebstrap --variant="$variant" --include="$include" --skip=cleanup/apt/lists \
-        --aptopt='Acquire::Retries "3"' "$release" "$partial/root" "${sources[@]}" \
+    mmdebstrap "${mmdebstrap_options[@]}" --aptopt='Acquire::Retries "3"' \
+        "$release" "$partial/root" "${sources[@]}" \
         >"$cache_root/debian13-$variant.log" 2>&1 ||
         fail "mmdebstrap failed; see $cache_root/debian13-$variant.log"
     release_sum "$run_dir/release" >"$partial/archive"
     echo "$recipe" >"$partial/recipe"
+    for old in "$cache_root/debian13-$variant"-*; do
+        if [ ! -e "$old" ] || [ "$old" = "$partial" ]; then continue; fi
+        say "removing $old, a root of another recipe or out of date"
+        rm -rf "$old"
+    done
     mv "$partial" "$entry"
     say "made the root in $((SECONDS - started)) s"
 }
@@ -143,7 +146,7 @@ elif [ "$(release_sum "$run_dir/release")" != "$(cat "$entry/archive")" ]; then
         'apt-get -q update >/dev/null && apt-get -s -o Debug::NoLocking=1 dist-upgrade | grep -c "^Inst" || true')
     if [ "${updates:-0}" != 0 ]; then
         say "$updates of its packages have updates"
-        make_root rebuild
+        make_root
     else
         release_sum "$run_dir/release" >"$entry/archive"
     fi
