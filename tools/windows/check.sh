@@ -146,6 +146,10 @@ rm -rf "$unpacked"
 
 # --- The installer -------------------------------------------------------------------------------
 # NSIS's installer stub is a 32-bit program.
+if [ "$WINE_32BIT" = no ]; then
+  echo "not tried: the installer: NSIS's installer stub is a 32-bit program, and this machine's" \
+    "kernel runs none (wine's 32-bit loader: Exec format error); the zip's program was tried above"
+else
 wineserver -w
 snapshot "$work/uninstalled"
 installed=$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")/Programs/MJ\ Calculator
@@ -170,6 +174,7 @@ if wine "$setup_file" /S >/dev/null 2>&1 && wineserver -w && [ -f "$installed/mj
   [ -z "$left" ] && pass "the uninstaller leaves nothing behind" || fail "left after uninstalling: $left"
 else
   fail "the installer did not install mjcalc.exe into $installed"
+fi
 fi
 
 # --- A screenshot -------------------------------------------------------------------------------

@@ -16,6 +16,21 @@ end_wine_session() {
 }
 trap end_wine_session EXIT
 
+# Some kernels run no 32-bit program (virtual machines without 32-bit support): wine's 32-bit
+# loader then fails with "Exec format error", yet Debian's wine starts it whenever wine32 is
+# installed. The 64-bit loader runs every 64-bit program as well; a check that needs the 32-bit
+# one asks WINE_32BIT and says why it cannot run.
+export WINE_32BIT=yes
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  WINE_32BIT=no
+  mkdir -p "$WORK/bin"
+  for name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$WORK/bin/$name"
+    chmod +x "$WORK/bin/$name"
+  done
+  export PATH="$WORK/bin:$PATH" WINELOADER=/usr/lib/wine/wine64
+fi
+
 # The first free display from :90 on.
 display=90
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
