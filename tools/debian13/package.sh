@@ -57,7 +57,7 @@ step "lintian and autopkgtest, Debian 13's" root --no-tree --bind "$out/built:/b
     mkdir -p /tmp/upload && cp /built/mjcalc* /tmp/upload/ && chmod -R a+rX /tmp/upload
     changes=$(ls /tmp/upload/mjcalc_*.changes)
     echo "lintian $(lintian --version | cut -d" " -f2), as nobody, on $(basename "$changes")"
-    setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env \
+    cd /tmp/upload && setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env \
         lintian --fail-on error,warning --display-info "$changes"
     echo "lintian: clean"
     deb=$(ls /tmp/upload/mjcalc_*.deb)
