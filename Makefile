@@ -178,7 +178,7 @@ PACKAGE_DIR       = build-package
 # revision of its own.
 PACKAGE_VERSION   = $(shell sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p' debian/changelog)
 PACKAGE_UPSTREAM  = $(shell echo '$(PACKAGE_VERSION)' | sed 's/^[0-9]*://; s/-[^-]*$$//')
-PACKAGE_PACKAGES  = build-essential debhelper dpkg-dev lintian xz-utils
+PACKAGE_PACKAGES  = build-essential debhelper dpkg-dev lintian xz-utils appstream
 PACKAGE_ARCH      = $(shell dpkg --print-architecture)
 PACKAGE_DEB       = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).deb
 PACKAGE_CHANGES   = $(DIST_DIR)/mjcalc_$(PACKAGE_VERSION)_$(PACKAGE_ARCH).changes
