@@ -235,6 +235,12 @@ package: package-tree
 package-check:
 	@tests/package/check_package.sh $(PACKAGE_DEB)
 
+# Both cross builds are made with Debian 13's toolchains against Qt built from Debian 13's
+# qt6-base source with Debian's patches: on Debian 13 itself directly, elsewhere in the Debian 13
+# root (tools/debian13/root.sh), in this very tree, so that the checks find what was built.
+DEBIAN_CODENAME := $(shell . /etc/os-release 2>/dev/null; echo $$VERSION_CODENAME)
+ON_DEBIAN13 = $(if $(filter trixie,$(DEBIAN_CODENAME)),,tools/debian13/root.sh --in-place --)
+
 # The program for 64-bit Windows, cross-built with Debian's mingw-w64 against Qt built from
 # Debian's own qt6-base source package (once per machine, kept in /var/cache/mjcalc; see
 # tools/windows/build-qt.sh), and the zip and installer Windows players download, in dist/.
@@ -245,7 +251,7 @@ WINDOWS_PACKAGES       = cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-d
 WINDOWS_CHECK_PACKAGES = wine wine64 xvfb x11-utils xdotool xclip imagemagick python3-pefile unzip \
                          fonts-liberation2 fonts-dejavu-core fonts-wine
 
-.PHONY: windows windows-check windows-references windows-bench windows-deps windows-check-deps
+.PHONY: windows windows-here windows-check windows-references windows-bench windows-deps windows-check-deps
 
 windows-deps:
 	$(call ensure_packages,$(WINDOWS_PACKAGES))
@@ -263,7 +269,10 @@ windows-check-deps:
 	fi
 	$(call ensure_packages,$(WINDOWS_CHECK_PACKAGES))
 
-windows: windows-deps
+windows:
+	@$(ON_DEBIAN13) $(MAKE) --no-print-directory windows-here
+
+windows-here: windows-deps
 	@tools/windows/build.sh
 
 windows-check: windows-check-deps
@@ -285,7 +294,7 @@ WEB_PACKAGES       = cmake ninja-build emscripten brotli qt6-base-dev dpkg-dev p
 # The page is tried in Debian's chromium, driven by playwright-core from npm (tools/web/check).
 WEB_CHECK_PACKAGES = chromium nodejs python3
 
-.PHONY: web web-check web-bench web-deps web-check-deps npm-deps
+.PHONY: web web-here web-check web-bench web-deps web-check-deps npm-deps
 
 web-deps:
 	$(call ensure_packages,$(WEB_PACKAGES))
@@ -299,7 +308,10 @@ web-check-deps:
 npm-deps:
 	$(call ensure_packages,npm)
 
-web: web-deps
+web:
+	@$(ON_DEBIAN13) $(MAKE) --no-print-directory web-here
+
+web-here: web-deps
 	@tools/web/build.sh
 
 web-check: web-check-deps

@@ -96,6 +96,25 @@ qt_fetch_source() {
   orig=$(ls download/qt6-base_*.orig.tar.xz)
   say "unpacking $(basename "$orig")"
   mkdir src && tar -xf "$orig" -C src --strip-components=1
+  qt_debian_patches
+}
+
+# Debian's own patch series, as dpkg-source applies it for Debian's build: its fixes (security
+# fixes among them) reach the cross builds too. Every patch of the series is applied; the ones
+# that concern other systems or Debian's packaging (processors Debian supports, build paths, the
+# default to skip plugin packages, which build.sh sets back) change nothing a cross build uses,
+# or are undone where they would.
+qt_debian_patches() {
+  rm -rf debian && tar -xf download/qt6-base_*.debian.tar.xz
+  local series=debian/patches/series p
+  [ -f "$series" ] || fail "Debian's qt6-base $host_version source holds no patch series."
+  : >applied-patches
+  for p in $(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$series" | awk '{ print $1 }'); do
+    patch -s -p1 -d src <"debian/patches/$p" ||
+      fail "Debian's patch $p does not apply to the qt6-base $host_version source."
+    echo "$p" >>applied-patches
+  done
+  say "applied Debian's $(wc -l <applied-patches) patches"
 }
 
 # Applies the patches given, each a unified diff against the source's top folder.
@@ -122,12 +141,13 @@ qt_build() {
     fail "building $name failed; the end of $work/build.log says why."
   cmake --install build >"$work/install.log" 2>&1 || fail "installing $name failed; see $work/install.log."
 }
-# The static programs carry Qt's bundled libraries; their licences go beside them, and the note
-# on the source names the source package.
+# The static programs carry Qt's bundled libraries; their licences go beside them (those given
+# here besides the ones every build links), and the notes on the source name the source package
+# and the patches applied to it.
 qt_finish() {
   mkdir -p "$entry/licences"
   local file
-  for file in blake2/COPYING double-conversion/LICENSE easing/LICENSE freetype/LICENSE.txt \
+  for file in "$@" blake2/COPYING double-conversion/LICENSE easing/LICENSE freetype/LICENSE.txt \
     freetype/docs/FTL.TXT freetype/ZLIB-LICENSE.txt freetype/BDF-LICENSE.txt freetype/PCF-LICENSE.txt \
     harfbuzz-ng/COPYING icc/LICENSE.txt libpng/LICENSE md4c/LICENSE.md pcre2/LICENCE \
     pcre2/LICENCE-SLJIT pixman/LICENSE rfc6234/LICENSE sha3/BRG_ENDIAN_LICENSE sha3/CC0_LICENSE \
@@ -135,6 +155,7 @@ qt_finish() {
     cp "src/src/3rdparty/$file" "$entry/licences/$(echo "$file" | sed 's|/docs/|/|; s|/|-|')"
   done
   basename "$(ls download/qt6-base_*.dsc)" >"$entry/source-package"
+  cp applied-patches "$entry/debian-patches"
   touch "$entry/complete"
   cd / && rm -rf "$work"
   say "Qt is in $qt_prefix"

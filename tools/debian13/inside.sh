@@ -34,7 +34,7 @@ for bind in "${binds[@]}"; do
 done
 
 pass=()
-for name in CI JOBS WARNINGS_AS_ERRORS DEB_BUILD_OPTIONS DEB_BUILD_PROFILES TERM http_proxy https_proxy; do
+for name in CI JOBS MJCALC_QT_CACHE WARNINGS_AS_ERRORS DEB_BUILD_OPTIONS DEB_BUILD_PROFILES TERM http_proxy https_proxy; do
     [ -z "${!name:-}" ] || pass+=("$name=${!name}")
 done
 status=0

@@ -10,6 +10,10 @@
 #                          buildd adds build-essential, the root Debian's builders build in
 #   --bind HOST:INSIDE     makes the host folder HOST (created if missing) appear at INSIDE
 #   --no-tree              runs COMMAND in /root without cloning the tree
+#   --in-place             runs COMMAND in this very tree, at its own path, with the cache at its
+#                          own path too: what COMMAND builds stays in the tree and the cache, where
+#                          the host's own tools find it (the cross builds, make web and make
+#                          windows)
 #
 # The root is kept in the cache beside the cross builds' Qt (MJCALC_QT_CACHE, /var/cache/mjcalc),
 # one folder per variant and recipe; it is made in a .partial folder and renamed once complete,
@@ -28,12 +32,13 @@ release=trixie
 say() { echo "debian13: $*" >&2; }
 fail() { say "$*"; exit 1; }
 
-variant=apt binds=() with_tree=1
+variant=apt binds=() with_tree=1 in_place=0
 while [ $# -gt 0 ]; do
     case $1 in
     --variant) variant=$2; shift 2 ;;
     --bind) binds+=("$2"); shift 2 ;;
     --no-tree) with_tree=0; shift ;;
+    --in-place) with_tree=0 in_place=1; shift ;;
     --) shift; break ;;
     *) fail "unknown option $1 (see the comment at the top of $0)" ;;
     esac
@@ -153,7 +158,11 @@ elif [ "$(release_sum "$run_dir/release")" != "$(cat "$entry/archive")" ]; then
 fi
 
 workdir=/root
-if [ "$with_tree" = 1 ]; then
+if [ "$in_place" = 1 ]; then
+    binds+=("$tree:$tree" "$cache_root:$cache_root")
+    workdir=$tree
+    export MJCALC_QT_CACHE=$cache_root
+elif [ "$with_tree" = 1 ]; then
     git -C "$tree" diff --quiet HEAD -- 2>/dev/null ||
         say "the changes not yet committed are left out; the clone holds commit $(git -C "$tree" rev-parse --short HEAD)"
     git clone -q --no-hardlinks "$tree" "$run_dir/tree"

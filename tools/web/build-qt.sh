@@ -64,8 +64,5 @@ make_emsdk "$entry/emsdk"
 export EMSDK="$entry/emsdk"
 qt_build "Qt for WebAssembly" "$emscripten_toolchain" "${qt_options[@]}"
 
-# The platform plugin compiles DejaVu and Vera in, for text when the program brings no font.
-mkdir -p "$entry/licences"
-cp src/src/3rdparty/wasm/DEJAVU-LICENSE "$entry/licences/wasm-DEJAVU-LICENSE"
-cp src/src/3rdparty/wasm/VERA-LICENSE "$entry/licences/wasm-VERA-LICENSE"
-qt_finish
+# The platform plugin compiles DejaVu in, for text when the program brings no font.
+qt_finish wasm/DEJAVU-LICENSE

@@ -32,7 +32,8 @@ fi
 cmake -S "$repo" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$emscripten_toolchain" \
-  -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DMJCALC_WARNINGS_AS_ERRORS=ON >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DMJCALC_WARNINGS_AS_ERRORS=ON \
+  -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF >/dev/null
 say "building the program and its rule tests (each link takes minutes)"
 cmake --build "$build" -j "$jobs"
 

@@ -54,4 +54,5 @@ mkdir -p "$entry"
 cp "$here/mingw64.cmake" "$entry/mingw64.cmake"
 qt_build "Qt for Windows" "$entry/mingw64.cmake" "${qt_options[@]}"
 
-qt_finish
+# Qt's graphics layer on Windows carries a Direct3D 12 memory allocator.
+qt_finish D3D12MemoryAllocator/LICENSE.txt

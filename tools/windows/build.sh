@@ -26,6 +26,7 @@ fi
 cmake -S "$repo" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DMJCALC_WARNINGS_AS_ERRORS=ON \
+  -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
   -DCMAKE_EXE_LINKER_FLAGS=-static >/dev/null
 cmake --build "$build" -j "$jobs"
 
