@@ -22,6 +22,9 @@ qt_options=(
   # Asyncify lets QDialog::exec() wait for the player without blocking the browser.
   -DQT_QMAKE_DEVICE_OPTIONS=QT_EMSCRIPTEN_ASYNCIFY=1
   -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_BENCHMARKS=OFF
+  # A bill of materials describes an installed Qt, which nobody installs from here: the licences
+  # of what the program carries go beside it instead (qt_finish).
+  -DQT_GENERATE_SBOM=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
   -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
   -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
