@@ -239,7 +239,8 @@ package-check:
 # qt6-base source with Debian's patches: on Debian 13 itself directly, elsewhere in the Debian 13
 # root (tools/debian13/root.sh), in this very tree, so that the checks find what was built.
 DEBIAN_CODENAME := $(shell . /etc/os-release 2>/dev/null; echo $$VERSION_CODENAME)
-ON_DEBIAN13 = $(if $(filter trixie,$(DEBIAN_CODENAME)),,tools/debian13/root.sh --in-place --)
+ON_DEBIAN13 = $(if $(filter trixie,$(DEBIAN_CODENAME)),,tools/debian13/root.sh --in-place --variant cross \
+                --packages "$(sort $(WINDOWS_PACKAGES) $(WEB_PACKAGES) $(DIST_PACKAGES))" --)
 
 # The program for 64-bit Windows, cross-built with Debian's mingw-w64 against Qt built from
 # Debian's own qt6-base source package (once per machine, kept in /var/cache/mjcalc; see
@@ -251,7 +252,7 @@ WINDOWS_PACKAGES       = cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-d
 WINDOWS_CHECK_PACKAGES = wine wine64 xvfb x11-utils xdotool xclip imagemagick python3-pefile unzip \
                          fonts-liberation2 fonts-dejavu-core fonts-wine
 
-.PHONY: windows windows-here windows-check windows-references windows-bench windows-deps windows-check-deps
+.PHONY: windows windows-here windows-bench-build windows-check windows-references windows-bench windows-deps windows-check-deps
 
 windows-deps:
 	$(call ensure_packages,$(WINDOWS_PACKAGES))
@@ -284,7 +285,11 @@ windows-references: windows-check-deps
 
 # Start-up under wine against the plain sheet, cross-built the same way.
 windows-bench: windows-check-deps
+	@$(ON_DEBIAN13) $(MAKE) --no-print-directory windows-bench-build
 	@tools/windows/bench.sh
+
+windows-bench-build: windows-deps
+	@tools/windows/bench.sh --build
 
 # The program for the browser, built with Debian's emscripten against Qt for WebAssembly built
 # from Debian's own qt6-base source package (once per machine, in /var/cache/mjcalc beside the
@@ -294,7 +299,7 @@ WEB_PACKAGES       = cmake ninja-build emscripten brotli qt6-base-dev dpkg-dev p
 # The page is tried in Debian's chromium, driven by playwright-core from npm (tools/web/check).
 WEB_CHECK_PACKAGES = chromium nodejs python3
 
-.PHONY: web web-here web-check web-bench web-deps web-check-deps npm-deps
+.PHONY: web web-here web-bench-build web-check web-bench web-deps web-check-deps npm-deps
 
 web-deps:
 	$(call ensure_packages,$(WEB_PACKAGES))
@@ -319,8 +324,12 @@ web-check: web-check-deps
 
 # Start-up in chromium against bench/plainsheet.cpp built the same way, and the transfer sizes.
 web-bench: web-check-deps
+	@$(ON_DEBIAN13) $(MAKE) --no-print-directory web-bench-build
 	$(call ensure_packages,bc)
 	@tools/web/bench.sh
+
+web-bench-build: web-deps
+	@tools/web/bench.sh --build
 
 # Debian 13 on this Debian 12 machine: a Debian 13 root made with mmdebstrap from the machine's own
 # archive and kept in /var/cache/mjcalc (tools/debian13/root.sh), every run in a throwaway overlay

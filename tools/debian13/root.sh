@@ -5,9 +5,13 @@
 #
 #   tools/debian13/root.sh [OPTION]... -- COMMAND [ARG]...
 #
-#   --variant apt|buildd   what the root holds besides Debian 13's essential packages and apt:
+#   --variant apt|buildd|cross
+#                          what the root holds besides Debian 13's essential packages and apt:
 #                          apt (default) adds make and git, the set-up a newcomer starts from;
-#                          buildd adds build-essential, the root Debian's builders build in
+#                          buildd adds build-essential, the root Debian's builders build in;
+#                          cross is apt with the packages --packages names installed once, for
+#                          the cross builds, whose toolchains take minutes to install
+#   --packages "P..."      the packages of the cross root (the Makefile's lists)
 #   --bind HOST:INSIDE     makes the host folder HOST (created if missing) appear at INSIDE
 #   --no-tree              runs COMMAND in /root without cloning the tree
 #   --in-place             runs COMMAND in this very tree, at its own path, with the cache at its
@@ -32,10 +36,11 @@ release=trixie
 say() { echo "debian13: $*" >&2; }
 fail() { say "$*"; exit 1; }
 
-variant=apt binds=() with_tree=1 in_place=0
+variant=apt binds=() with_tree=1 in_place=0 packages=""
 while [ $# -gt 0 ]; do
     case $1 in
     --variant) variant=$2; shift 2 ;;
+    --packages) packages=$2; shift 2 ;;
     --bind) binds+=("$2"); shift 2 ;;
     --no-tree) with_tree=0; shift ;;
     --in-place) with_tree=0 in_place=1; shift ;;
@@ -47,7 +52,10 @@ done
 case $variant in
 apt) include=make,git,ca-certificates ;;
 buildd) include=ca-certificates ;;
-*) fail "--variant is apt or buildd, not $variant" ;;
+cross)
+    [ -n "$packages" ] || fail "--variant cross needs --packages"
+    include=make,git,ca-certificates,$(echo $packages | tr ' ' ',') ;;
+*) fail "--variant is apt, buildd or cross, not $variant" ;;
 esac
 [ "$(id -u)" = 0 ] || fail "run as root: making a root and mounting in it needs root (sudo $0 ...)"
 
@@ -81,7 +89,7 @@ sources=("deb ${mirror%/}/ $release main" "deb ${mirror%/}/ $release-updates mai
     "deb ${security%/}/ $release-security main")
 
 # What the root holds follows from these alone; they name its folder.
-mmdebstrap_options=(--variant="$variant" --include="$include" --skip=cleanup/apt/lists)
+mmdebstrap_options=(--variant="${variant/cross/apt}" --include="$include" --skip=cleanup/apt/lists)
 recipe=$(printf '%s\n' "$release" "${mmdebstrap_options[@]}" "${sources[@]}")
 key=$(echo "$recipe" | sha256sum | cut -c1-16)
 entry="$cache_root/debian13-$variant-$key"

@@ -10,11 +10,15 @@ build=${WEB_BUILD_DIR:-$repo/build-web}
 version=$(cat "$build/version.txt" 2>/dev/null) || { echo "make web-bench: run make web first" >&2; exit 1; }
 folder=$repo/dist/mjcalc-$version-web
 
-qt_prefix=$("$here/build-qt.sh")
-# shellcheck source=tools/web/emscripten-env.sh
-. "$here/emscripten-env.sh"
-export EMSDK="$(dirname "$qt_prefix")/emsdk"
-cmake --build "$build" --target plainsheet
+# Built where make web builds (with --build), measured here.
+if [ "${1:-}" = --build ]; then
+  qt_prefix=$("$here/build-qt.sh")
+  # shellcheck source=tools/web/emscripten-env.sh
+  . "$here/emscripten-env.sh"
+  export EMSDK="$(dirname "$qt_prefix")/emsdk"
+  cmake --build "$build" --target plainsheet
+  exit 0
+fi
 
 # The page's folder, with the plain sheet beside the program and a page that starts it.
 pages=$build/bench-pages

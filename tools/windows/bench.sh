@@ -8,7 +8,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 build=${WINDOWS_BUILD_DIR:-$repo/build-windows}
 [ -f "$build/build.ninja" ] || { echo "make windows-bench: run make windows first" >&2; exit 1; }
-cmake --build "$build" -j "${JOBS:-2}" --target startup_compare startup_mjcalc startup_plainsheet
+# Built where make windows builds (with --build), run here.
+if [ "${1:-}" = --build ]; then
+  cmake --build "$build" -j "${JOBS:-2}" --target startup_compare startup_mjcalc startup_plainsheet
+  exit 0
+fi
 
 # shellcheck source=tools/windows/wine-session.sh
 . "$here/wine-session.sh"
