@@ -4,12 +4,15 @@
 #include <QApplication>
 
 #ifdef Q_OS_WASM
+#include <QFile>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStyle>
 
 #include <emscripten/val.h>
+
+#include <algorithm>
 #endif
 
 #include <cstdio>
@@ -78,6 +81,23 @@ void callPage(const char* name, const QString& text = {})
         function(text.toStdString());
 }
 
+// The windows' title bars are the page's own text, which the page writes in the sheets' face. The
+// face is handed over from the program, which carries it, rather than downloaded a second time.
+void lendSheetFaceToPage()
+{
+    QFile file(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    using emscripten::val;
+    // A copy: the view into the program's memory is gone once this function returns.
+    const val copy = val::global("Uint8Array").new_(emscripten::typed_memory_view(
+        static_cast<size_t>(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.constData())));
+    val face = val::global("FontFace").new_(std::string("MJ Calculator Sheets"), copy["buffer"]);
+    val::global("document")["fonts"].call<void>("add", face);
+    face.call<val>("load");
+}
+
 // What a page lacks that a desktop gives every window:
 // - A window manager to place new windows: each would open in the top-left corner, squarely over
 //   the last. A window opens instead a title bar lower and to the right of the window the player
@@ -101,9 +121,17 @@ protected:
         case QEvent::Show:
             if (const auto* box = qobject_cast<QMessageBox*>(window))
                 callPage("announce", box->windowTitle() + QStringLiteral(": ") + box->text());
-            if (type == Qt::Window && !window->testAttribute(Qt::WA_Moved) && !used_.isEmpty()) {
-                const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-                window->move(used_.last()->frameGeometry().topLeft() + QPoint(step, step));
+            if (type == Qt::Window && !window->testAttribute(Qt::WA_Moved)) {
+                // The window in use, not the new one, should the platform have activated that
+                // before showing it.
+                const auto inUse = std::find_if(used_.crbegin(), used_.crend(),
+                                                [window](const QPointer<QWidget>& used) {
+                                                    return used && used != window;
+                                                });
+                if (inUse != used_.crend()) {
+                    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+                    window->move((*inUse)->frameGeometry().topLeft() + QPoint(step, step));
+                }
             }
             break;
         case QEvent::WindowActivate:
@@ -140,6 +168,7 @@ void settleInBrowser(QApplication& application)
     QFont desktop(QStringLiteral("Liberation Sans"));
     desktop.setPixelSize(12);
     QApplication::setFont(desktop);
+    lendSheetFaceToPage();
     application.installEventFilter(new PageManners(&application));
     QObject::connect(&application, &QGuiApplication::lastWindowClosed,
                      [] { callPage("programEnded"); });

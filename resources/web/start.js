@@ -15,15 +15,18 @@
     show('failed');
   };
 
-  if (typeof WebAssembly !== 'object') {
-    fail('This browser does not run WebAssembly, which MJ Calculator is built for. ' +
-         'A current Firefox, Chrome, Edge or Safari does.');
-    return;
-  }
-  const probe = document.createElement('canvas');
-  if (!(probe.getContext('webgl2') || probe.getContext('webgl'))) {
-    fail('This browser offers no WebGL, with which MJ Calculator draws its windows. ' +
-         'It may be switched off in the browser\'s settings, or the graphics driver may be refused.');
+  // What the program uses of the browser, each named if it is missing. Windows are drawn on 2D
+  // canvases, so a browser whose graphics driver is refused, or whose WebGL is switched off,
+  // still runs it.
+  const lacking = [
+    [typeof WebAssembly === 'object', 'WebAssembly, which MJ Calculator is built for'],
+    [!!document.createElement('canvas').getContext('2d'), 'the 2D canvas, on which MJ Calculator draws its windows'],
+    [typeof Element.prototype.attachShadow === 'function', 'the shadow DOM, which holds MJ Calculator\'s windows'],
+    [typeof ResizeObserver === 'function', 'resize observers, by which MJ Calculator follows the page\'s size'],
+    [typeof PointerEvent === 'function', 'pointer events, by which MJ Calculator follows the mouse and touches'],
+  ].filter(([present]) => !present).map(([, what]) => what);
+  if (lacking.length) {
+    fail(`This browser lacks ${lacking.join('; ')}. A current Firefox, Chrome, Edge or Safari has everything.`);
     return;
   }
 
@@ -88,7 +91,8 @@
     // registered once they are here, so that it finds them in the browser's cache.
     if ('serviceWorker' in navigator && window.isSecureContext)
       navigator.serviceWorker.register('sw.js').catch((error) => console.warn(error));
-    await createQtAppInstance({
+    // Qt names the factory of each program after it.
+    await window[`${program}_entry`]({
       qtContainerElements: [$('screen')],
       qtFontDpi: 96,
       instantiateWasm(imports, done) {

@@ -1,36 +1,27 @@
 // What the page check and the benchmark share: Debian's chromium, launched headless as this
-// machine allows, and a watch on the page's WebGL for the moment the first window is drawn.
+// machine allows, and a watch on the page's canvases for the moment the first window is drawn.
 'use strict';
 const { chromium } = require('playwright-core');
 
-// The time of the first frame drawn after the first upload of a window-sized picture, which is
-// when the main window appears.
+// The time the first window-sized picture is put on a canvas, which is when the main window
+// appears: Qt draws each window into a 2D canvas of its own. Every WebGL context the page makes
+// is kept in window.webglContexts, so that a check can take them away.
 function watchDrawing() {
   window.firstWindowDrawn = 0;
-  let uploaded = false;
-  const wrap = (prototype) => {
-    if (!prototype)
-      return;
-    for (const name of ['texImage2D', 'texSubImage2D']) {
-      const original = prototype[name];
-      prototype[name] = function (...args) {
-        const [width, height] = name === 'texImage2D' ? [args[3], args[4]] : [args[4], args[5]];
-        if (width >= 300 && height >= 300)
-          uploaded = true;
-        return original.apply(this, args);
-      };
-    }
-    for (const name of ['drawArrays', 'drawElements']) {
-      const original = prototype[name];
-      prototype[name] = function (...args) {
-        if (uploaded && !window.firstWindowDrawn)
-          window.firstWindowDrawn = performance.now();
-        return original.apply(this, args);
-      };
-    }
+  window.webglContexts = [];
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  CanvasRenderingContext2D.prototype.putImageData = function (image, ...rest) {
+    if (!window.firstWindowDrawn && image.width >= 300 && image.height >= 300)
+      window.firstWindowDrawn = performance.now();
+    return put.call(this, image, ...rest);
   };
-  wrap(window.WebGLRenderingContext && WebGLRenderingContext.prototype);
-  wrap(window.WebGL2RenderingContext && WebGL2RenderingContext.prototype);
+  const getContext = HTMLCanvasElement.prototype.getContext;
+  HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+    const context = getContext.call(this, kind, ...rest);
+    if (context && /webgl/.test(kind) && !window.webglContexts.includes(context))
+      window.webglContexts.push(context);
+    return context;
+  };
 }
 
 function launch() {
