@@ -1,6 +1,7 @@
 # Sourced by the cross builds' Qt scripts (tools/windows/build-qt.sh, tools/web/build-qt.sh): Qt
-# built from Debian's own qt6-base source package, of the very version the Linux build uses, and
-# kept in a cache outside the clone, one folder per platform, source version and recipe. A build
+# built from Debian's own qt6-base source package with Debian's patch series, of the version the
+# installed qt6-base-dev has (Debian 13's: both cross builds run on Debian 13, or in the Debian 13
+# root on Debian 12, as the Makefile arranges), and kept in a cache outside the clone, one folder per platform, source version and recipe. A build
 # takes a quarter of an hour or more, so it is made once per machine; a folder is used only once
 # its build finished, and a folder of another version or recipe is removed, never reused.
 #

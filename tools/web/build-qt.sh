@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Qt for WebAssembly, static, with Asyncify (which modal dialogs need), from Debian's own
-# qt6-base source package of the very version the Linux build uses, with Debian's emscripten, and
+# qt6-base source package with Debian's patches (tools/qt-cache.sh), with Debian's emscripten, and
 # prints the folder it is installed in. Kept in the same cache as Qt for Windows, under the same
 # rules (tools/qt-cache.sh); the first build takes a quarter of an hour or more.
 #

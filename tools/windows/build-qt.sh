@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Qt for 64-bit Windows, static, from Debian's own qt6-base source package of the very
-# version the Linux build uses, and prints the folder it is installed in. The build is kept in a
+# Builds Qt for 64-bit Windows, static, from Debian's own qt6-base source package with Debian's
+# patches (tools/qt-cache.sh), and prints the folder it is installed in. The build is kept in a
 # cache outside the clone, one folder per source version and recipe; it takes a quarter of an hour
 # or more, so it is made once per machine.
 #

@@ -12,24 +12,26 @@ const zlib = require('zlib');
 const [base, out] = process.argv.slice(2);
 let failed = false;
 
-// Places on a 1280 x 800 page, in CSS pixels: the main window opens in the top-left corner,
-// the fan counter a title bar lower and to the right of it.
+// Places in a window's client area (below its title bar), in CSS pixels. Qt draws each window
+// into a canvas of its own in the page, with a title bar of the page's making; the check finds
+// the windows by their titles.
+const mainTitle = 'V! Mah-Jongg Calculator';
+const fanTitle = 'FanCounting';
 const at = {
-  optionsMenu: [28, 33],
-  fancountingMenu: [92, 33],
-  mainClose: [598, 12],
-  sheetBlank: [290, 200], // between the boxes and the dividing line
-  whiteDragon: [133, 372], // the fan counter's Picture13
-  fanClose: [456, 35],
+  optionsMenu: [28, 8],
+  fancountingMenu: [92, 8],
+  sheetBlank: [290, 175], // between the boxes and the dividing line
+  whiteDragon: [0, 0], // the fan counter's Picture13, set below
+  fanBlank: [0, 0],
 };
-// On a phone-sized page (390 x 844) the main window fills the width. Qt gives a phone's
-// on-screen keyboard a text field of the page to type into, for the phones it knows by name.
+// On a phone-sized page (390 x 844) the main window fills the width. Qt gives the on-screen
+// keyboard a text field of the page to type into.
 const phone = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true,
                 hasTouch: true,
                 userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 ' +
                            '(KHTML, like Gecko) Chrome/156.0.0.0 Mobile Safari/537.36' };
-const phoneLimitBox = [108, 68];
-const phoneEastBox = [251, 67];
+const phoneLimitBox = [0, 0];
+const phoneEastBox = [0, 0];
 
 const standardBackground = [239, 239, 239];
 const gold = [255, 215, 0];
@@ -92,8 +94,66 @@ async function spoken(page) {
   return page.textContent('#spoken');
 }
 
+// The windows in the page, topmost last: title, frame and client area (page coordinates), whether
+// the window is the active one, and where its close button is.
+function windows(page) {
+  return page.evaluate(() => {
+    const root = document.querySelector('#qt-shadow-container')?.shadowRoot;
+    const rect = (element) => {
+      const r = element.getBoundingClientRect();
+      return { x: r.x, y: r.y, width: r.width, height: r.height };
+    };
+    return [...(root ? root.querySelectorAll('.qt-window') : [])]
+      .filter((w) => w.style.display !== 'none')
+      .sort((a, b) => Number(a.style.zIndex) - Number(b.style.zIndex))
+      .map((w) => {
+        const name = w.querySelector('.title-bar .window-name');
+        const close = [...w.querySelectorAll('.title-bar .action-button')].pop();
+        const c = close && close.getBoundingClientRect();
+        return {
+          title: name ? name.textContent : '',
+          titleFont: name ? getComputedStyle(name).fontFamily : '',
+          frame: rect(w),
+          client: rect(w.querySelector('canvas')),
+          active: !w.classList.contains('inactive'),
+          close: c ? [c.x + c.width / 2, c.y + c.height / 2] : null,
+        };
+      });
+  });
+}
+
+async function windowNamed(page, title) {
+  const found = (await windows(page)).find((w) => w.title === title);
+  if (!found)
+    throw new Error(`no window titled "${title}" in the page`);
+  return found;
+}
+
+// A place in a window's client area, in page coordinates.
+async function inWindow(page, title, [x, y]) {
+  const { client } = await windowNamed(page, title);
+  return [client.x + x, client.y + y];
+}
+
+async function clickIn(page, title, place) {
+  await page.mouse.click(...await inWindow(page, title, place));
+  await page.waitForTimeout(300);
+}
+
+// The limit box, holding 500 with the pong ticked, has the keys: two deleted make a limit of 5,
+// which caps the hand, and two noughts typed make it 500 again.
+async function limitBoxTakesKeys(page) {
+  await page.keyboard.press('Backspace');
+  await page.keyboard.press('Backspace');
+  expect('after two Backspaces', (await copied(page)).split('\n')[0],
+         `${result('28')}, Capped at the table limit 5, Not East × 4, V! Points 20`);
+  await page.keyboard.type('00');
+  expect('after two noughts', (await copied(page)).split('\n')[0],
+         `${result('28')}, Not East × 4, V! Points 112`);
+}
+
 async function chooseMenuItem(page, menu, position) {
-  await page.mouse.click(...at[menu]);
+  await page.mouse.click(...await inWindow(page, mainTitle, at[menu]));
   await page.waitForTimeout(300);
   for (let i = 0; i < position; ++i)
     await page.keyboard.press('ArrowDown');
@@ -132,23 +192,48 @@ async function desktop(browser) {
   const page = await context.newPage();
   const problems = watchPage(context, page, 'the page');
 
-  if (!await step('the page loads, titled, and the main window is drawn', async () => {
+  if (!await step('the page loads, titled; the main window is drawn, active, its title in the sheets\' face', async () => {
     await page.goto(base);
     expect('title', await page.title(), 'MJ Calculator');
     await waitForWindow(page);
-    expect('a window title bar in the top-left corner', (await pixel(page, [300, 10])), [48, 140, 198]);
+    const [main, ...others] = await windows(page);
+    expect('windows', [main && main.title, others.length], [mainTitle, 0]);
+    expect('active', main.active, true);
+    expect('title face', main.titleFont.split(',')[0], '"MJ Calculator Sheets"');
+    expect('the face lent by the program is there',
+           await page.evaluate(() => document.fonts.check('13px "MJ Calculator Sheets"')), true);
+    expect('sheet drawn', await pixel(page, await inWindow(page, mainTitle, at.sheetBlank)),
+           standardBackground);
   }))
     return context.close();
 
-  await step('a limit typed, a box ticked with Tab and Space, Ctrl+C copies the result', async () => {
+  // Typed before anything else: the limit box has the keys from the first moment.
+  await step('a limit typed at once, a box ticked with Tab and Space, Ctrl+C copies the result', async () => {
     await page.keyboard.type('500');
     for (let i = 0; i < 38; ++i)
       await page.keyboard.press('Tab');
     await page.keyboard.press('Space');
     expect('copied', await copied(page),
            `${result('28')}, Not East × 4, V! Points 112\nBase = 20\nclosed pong honor: +8 = 28`);
-    await page.screenshot({ path: path.join(out, 'calculator-web.png'),
-                            clip: { x: 0, y: 0, width: 640, height: 540 } });
+    const { frame } = await windowNamed(page, mainTitle);
+    await page.screenshot({ path: path.join(out, 'calculator-web.png'), clip: frame });
+  });
+
+  await step('every WebGL context taken away, as a phone or a driver reset does: the window stays ' +
+             'drawn and scores', async () => {
+    const lost = await page.evaluate(() => {
+      for (const context of window.webglContexts)
+        context.getExtension('WEBGL_lose_context')?.loseContext();
+      return window.webglContexts.length;
+    });
+    // The page makes none: what it draws is on 2D canvases.
+    expect('WebGL contexts the page made', lost, 0);
+    await page.waitForTimeout(500);
+    expect('sheet drawn', await pixel(page, await inWindow(page, mainTitle, at.sheetBlank)),
+           standardBackground);
+    await page.keyboard.press('Space');
+    await page.keyboard.press('Space');
+    expect('copied', (await copied(page)).split('\n')[0], `${result('28')}, Not East × 4, V! Points 112`);
   });
 
   await step('a typo raises its message, and after OK the keys work at once', async () => {
@@ -169,10 +254,11 @@ async function desktop(browser) {
   });
 
   await step('the colour dialog, cancelled, changes nothing; used, with a custom colour, colours the sheet', async () => {
+    const sheetBlank = await inWindow(page, mainTitle, at.sheetBlank);
     await chooseMenuItem(page, 'optionsMenu', 2);
     await page.keyboard.press('Escape');
     await page.waitForTimeout(500);
-    expect('background after Cancel', await pixel(page, at.sheetBlank), standardBackground);
+    expect('background after Cancel', await pixel(page, sheetBlank), standardBackground);
     await chooseMenuItem(page, 'optionsMenu', 2);
     await page.keyboard.press('Alt+H'); // the colour's HTML name
     await page.keyboard.press('Control+A');
@@ -180,20 +266,33 @@ async function desktop(browser) {
     await page.keyboard.press('Alt+A'); // kept among the custom colours, which Qt would store
     await page.keyboard.press('Enter');
     await page.waitForTimeout(700);
-    expect('background after OK', await pixel(page, at.sheetBlank), gold);
-    expect('the keys work at once', (await copied(page)).split('\n')[0],
-           `${result('28')}, Not East × 4, V! Points 112`);
+    expect('background after OK', await pixel(page, sheetBlank), gold);
+    await limitBoxTakesKeys(page);
   });
 
-  await step('the fan counter opens from the menu, scores a tile, closes: the calculator is back', async () => {
+  await step('the fan counter opens a title bar lower and to the right, windows switch by clicking, ' +
+             'and once it closes the calculator has the keys', async () => {
     await chooseMenuItem(page, 'fancountingMenu', 2);
+    const [main, fan] = await windows(page);
+    expect('windows, topmost last', [main.title, fan.title], [mainTitle, fanTitle]);
+    expect('active', [main.active, fan.active], [false, true]);
+    const step = [fan.frame.x - main.frame.x, fan.frame.y - main.frame.y];
+    if (!(step[0] > 10 && step[0] === step[1]))
+      throw new Error(`the fan counter opened ${JSON.stringify(step)} from the calculator's corner`);
     await page.screenshot({ path: path.join(out, 'fancounter-web.png') });
-    await page.mouse.click(...at.whiteDragon);
+    await clickIn(page, fanTitle, at.whiteDragon);
     expect('fans copied', (await copied(page)).split('\n')[0], 'Your FANS 2');
-    await page.mouse.click(...at.fanClose);
-    await page.waitForTimeout(700);
-    expect('the calculator copies again', (await copied(page)).split('\n')[0],
+    await clickIn(page, mainTitle, at.sheetBlank);
+    expect('the calculator active again', (await windows(page)).map((w) => [w.title, w.active]),
+           [[fanTitle, false], [mainTitle, true]]);
+    expect('the calculator copies', (await copied(page)).split('\n')[0],
            `${result('28')}, Not East × 4, V! Points 112`);
+    await clickIn(page, fanTitle, at.fanBlank);
+    expect('the fan counter copies', (await copied(page)).split('\n')[0], 'Your FANS 2');
+    await page.mouse.click(...(await windowNamed(page, fanTitle)).close);
+    await page.waitForTimeout(700);
+    expect('windows', (await windows(page)).map((w) => [w.title, w.active]), [[mainTitle, true]]);
+    await limitBoxTakesKeys(page);
   });
 
   await step('with the network off, a reload starts the program again', async () => {
@@ -212,7 +311,7 @@ async function desktop(browser) {
   });
 
   await step('closing the last window ends the program, and the page offers a new start', async () => {
-    await page.mouse.click(...at.mainClose);
+    await page.mouse.click(...(await windowNamed(page, mainTitle)).close);
     await page.waitForSelector('#ended', { state: 'visible', timeout: 10000 });
     await page.screenshot({ path: path.join(out, 'ended.png') });
     await page.click('#again');
@@ -228,6 +327,27 @@ async function desktop(browser) {
     expect('problems', problems, []);
   });
   await context.close();
+}
+
+// A browser with no WebGL at all, as where the graphics driver is refused.
+async function withoutWebGL() {
+  const browser = await launch(['--disable-3d-apis']);
+  try {
+    const context = await newContext(browser);
+    const page = await context.newPage();
+    const problems = watchPage(context, page, 'the page without WebGL');
+    await step('in a browser without WebGL the program starts and scores', async () => {
+      expect('WebGL offered', await page.evaluate(() => !!document.createElement('canvas').getContext('webgl')), false);
+      await page.goto(base);
+      await waitForWindow(page);
+      await page.keyboard.type('500');
+      expect('copied', (await copied(page)).split('\n')[0], `${result('20')}, Not East × 4, V! Points 80`);
+      expect('problems', problems, []);
+    });
+    await context.close();
+  } finally {
+    await browser.close();
+  }
 }
 
 async function phoneSized(browser) {
@@ -271,6 +391,7 @@ async function phoneSized(browser) {
   } finally {
     await browser.close();
   }
+  await withoutWebGL();
   process.exit(failed ? 1 : 0);
 })().catch((error) => {
   console.log(`FAIL: ${error.stack || error}`);

@@ -24,14 +24,14 @@ function watchDrawing() {
   };
 }
 
-function launch() {
+function launch(extraArgs = []) {
   return chromium.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
     // Software WebGL, as on a machine without a graphics card; nothing fetched from elsewhere.
     args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
            '--ignore-gpu-blocklist', '--disable-background-networking', '--disable-component-update',
-           '--disable-sync', '--no-first-run', '--disable-quic'],
+           '--disable-sync', '--no-first-run', '--disable-quic', ...extraArgs],
   });
 }
 
