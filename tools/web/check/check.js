@@ -21,8 +21,9 @@ const at = {
   optionsMenu: [28, 8],
   fancountingMenu: [92, 8],
   sheetBlank: [290, 175], // between the boxes and the dividing line
-  whiteDragon: [0, 0], // the fan counter's Picture13, set below
-  fanBlank: [0, 0],
+  sheetBlankRight: [585, 240], // right of the boxes, outside the fan counter opened over it
+  whiteDragon: [110, 322], // the fan counter's Picture13
+  fanBlank: [258, 250],
 };
 // On a phone-sized page (390 x 844) the main window fills the width. Qt gives the on-screen
 // keyboard a text field of the page to type into.
@@ -30,8 +31,8 @@ const phone = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isM
                 hasTouch: true,
                 userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 ' +
                            '(KHTML, like Gecko) Chrome/156.0.0.0 Mobile Safari/537.36' };
-const phoneLimitBox = [0, 0];
-const phoneEastBox = [0, 0];
+const phoneLimitBox = [104, 43];
+const phoneEastBox = [247, 42];
 
 const standardBackground = [239, 239, 239];
 const gold = [255, 215, 0];
@@ -282,7 +283,7 @@ async function desktop(browser) {
     await page.screenshot({ path: path.join(out, 'fancounter-web.png') });
     await clickIn(page, fanTitle, at.whiteDragon);
     expect('fans copied', (await copied(page)).split('\n')[0], 'Your FANS 2');
-    await clickIn(page, mainTitle, at.sheetBlank);
+    await clickIn(page, mainTitle, at.sheetBlankRight);
     expect('the calculator active again', (await windows(page)).map((w) => [w.title, w.active]),
            [[fanTitle, false], [mainTitle, true]]);
     expect('the calculator copies', (await copied(page)).split('\n')[0],
@@ -358,13 +359,12 @@ async function phoneSized(browser) {
              'and a swipe brings the result', async () => {
     await page.goto(base);
     await waitForWindow(page);
-    await page.touchscreen.tap(...phoneLimitBox);
+    await page.touchscreen.tap(...await inWindow(page, mainTitle, phoneLimitBox));
     await page.waitForTimeout(300);
     expect('the keyboard\'s field', await page.evaluate(() => document.activeElement.tagName), 'INPUT');
     await page.keyboard.type('500');
-    await page.touchscreen.tap(...phoneEastBox);
+    await page.touchscreen.tap(...await inWindow(page, mainTitle, phoneEastBox));
     await page.waitForTimeout(300);
-    await page.focus('#screen canvas'); // where the copy key goes on a computer
     expect('copied', (await copied(page)).split('\n')[0], `${result('20')}, East × 6, V! Points 120`);
     // A finger drags the sheet sideways to the results.
     const touch = await context.newCDPSession(page);
