@@ -54,6 +54,7 @@ apt) include=make,git,ca-certificates ;;
 buildd) include=ca-certificates ;;
 cross)
     [ -n "$packages" ] || fail "--variant cross needs --packages"
+    # shellcheck disable=SC2086 # split on any blanks, one word per package
     include=make,git,ca-certificates,$(echo $packages | tr ' ' ',') ;;
 *) fail "--variant is apt, buildd or cross, not $variant" ;;
 esac
