@@ -23,10 +23,9 @@ qt_options=(
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
   -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
   # Debian has no zstd for mingw; ICU is not needed for the program's texts.
-  -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_direct2d=OFF
-  # Qt 6.8.2's DirectWrite code builds only beside Direct2D (a font file loader it declares with
-  # DirectWrite is defined only with both); without Direct2D the font database is GDI's anyway.
-  -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF
+  # Direct2D stays in: Qt 6.8.2's fonts on Windows build only with DirectWrite and Direct2D both
+  # (left out, either stops the build in the font database).
+  -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
   # Without FreeType Qt builds no offscreen platform, and the tests run on it.
   -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF
   -DFEATURE_harfbuzz=ON -DFEATURE_system_harfbuzz=OFF
