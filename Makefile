@@ -245,8 +245,10 @@ ON_DEBIAN13 = $(if $(filter trixie,$(DEBIAN_CODENAME)),,tools/debian13/root.sh -
 # The program for 64-bit Windows, cross-built with Debian's mingw-w64 against Qt built from
 # Debian's own qt6-base source package (once per machine, kept in /var/cache/mjcalc; see
 # tools/windows/build-qt.sh), and the zip and installer Windows players download, in dist/.
+# The suite's fonts are copied into the build from the build's own system, which may be the
+# Debian 13 root.
 WINDOWS_PACKAGES       = cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev dpkg-dev patch \
-                         xz-utils nsis zip python3
+                         xz-utils nsis zip python3 fonts-liberation2 fonts-dejavu-core
 # The suite and the program run under wine on an X server of their own; NSIS's installer stub is
 # a 32-bit program, so wine needs its 32-bit half too.
 WINDOWS_CHECK_PACKAGES = wine wine64 xvfb x11-utils xdotool xclip imagemagick python3-pefile unzip \
