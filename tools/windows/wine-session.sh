@@ -9,7 +9,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 STARTED=()
 # shellcheck disable=SC2317 # called by the trap
 end_wine_session() {
-  wineserver -k 2>/dev/null
+  wineserver -k 2>/dev/null || true
   for pid in "${STARTED[@]}"; do kill "$pid" 2>/dev/null; done
   for pid in "${STARTED[@]}"; do wait "$pid" 2>/dev/null; done
   rm -rf "$WORK"
@@ -45,11 +45,11 @@ xdpyinfo >/dev/null 2>&1 || { echo "the X server $DISPLAY did not start" >&2; ex
 # words are shown when it fails for good.
 for try in 1 2 3; do
   rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
-  wineserver -k 2>/dev/null
-  WINEDEBUG=err+all,fixme-all timeout 300 wine wineboot -i >"$WORK/wineboot.log" 2>&1
-  timeout 120 wineserver -w
+  wineserver -k 2>/dev/null || true
+  WINEDEBUG=err+all,fixme-all timeout 300 wine wineboot -i >"$WORK/wineboot.log" 2>&1 || true
+  timeout 120 wineserver -w || true
   [ -d "$WINEPREFIX/drive_c/windows/system32" ] && break
-  wineserver -k 2>/dev/null
+  wineserver -k 2>/dev/null || true
   if [ "$try" = 3 ]; then
     echo "wine could not make a prefix in $WINEPREFIX, three times; what it said the last time:" >&2
     tail -n 40 "$WORK/wineboot.log" >&2
