@@ -56,4 +56,4 @@ python3 "$here/serve.py" "$pages" "$port" >"$build/bench-server.log" 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null' EXIT
 sleep 1
-node "$here/check/bench.js" "http://127.0.0.1:$port/" 9
+node "$here/check/bench.js" "http://127.0.0.1:$port/" "${MJCALC_BENCH_ROUNDS:-9}"
