@@ -96,17 +96,28 @@ function cropPng(png, { x, y, width, height }) {
 
 // Firefox and WebKit run as real windows on the X display check.sh starts, and copy to its
 // clipboard, which xclip reads as any other program on the desktop would.
-function xclip(args, input) {
-  return new Promise((resolve) => {
-    const child = execFile('xclip', ['-selection', 'clipboard', ...args], { timeout: 5000 },
-                           (error, stdout) => resolve(error ? '' : stdout));
-    if (input !== undefined)
-      child.stdin.end(input);
-  });
-}
+// Nothing on the clipboard reads as no text, as the browser's own clipboard does.
+const readX = () => new Promise((resolve) => {
+  execFile('xclip', ['-selection', 'clipboard', '-o'], { timeout: 5000 },
+           (error, stdout) => resolve(error ? '' : stdout));
+});
 const xClipboard = {
-  clearClipboard: () => xclip(['-i'], ''),
-  readClipboard: () => xclip(['-o']),
+  // xclip stays behind, holding the empty text, until the browser copies something; its first
+  // process ends at once, and the clipboard is empty once its second one owns it.
+  clearClipboard: async () => {
+    await new Promise((resolve, reject) => {
+      const child = spawn('xclip', ['-selection', 'clipboard', '-i'], { stdio: ['pipe', 'ignore', 'ignore'] });
+      child.on('error', reject);
+      child.on('exit', (code) => code ? reject(new Error(`xclip could not clear the clipboard (${code})`)) : resolve());
+      child.stdin.end('');
+    });
+    for (let i = 0; await readX(); ++i) {
+      if (i === 50)
+        throw new Error('the X clipboard is not cleared');
+      await sleep(20);
+    }
+  },
+  readClipboard: readX,
 };
 
 // 'Control+Shift+Tab' as the keys to hold and the one to press.
