@@ -298,8 +298,10 @@ windows-bench-build: windows-deps
 # Windows Qt; see tools/web/build-qt.sh), and the page players open, in dist/.
 WEB_PACKAGES       = cmake ninja-build emscripten brotli qt6-base-dev dpkg-dev patch xz-utils zip \
                      fonts-liberation2 git
-# The page is tried in Debian's chromium, driven by playwright-core from npm (tools/web/check).
-WEB_CHECK_PACKAGES = chromium nodejs python3
+# The page is tried in Debian's chromium, firefox-esr and WebKitGTK (tools/web/check): the last
+# two as windows on an Xvfb display, whose clipboard xclip reads; WebKitWebDriver starts WebKitGTK's
+# MiniBrowser, which comes with libwebkit2gtk-4.1-0.
+WEB_CHECK_PACKAGES = chromium nodejs python3 firefox-esr webkit2gtk-driver xvfb xauth xclip
 
 .PHONY: web web-here web-bench-build web-check web-bench web-deps web-check-deps npm-deps
 
