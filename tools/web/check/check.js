@@ -10,6 +10,7 @@
 'use strict';
 const { launch } = require('./page');
 const engines = require('./engines');
+const { readingOrder, inWindow: inWindowOf, ofRole, turnOn, activate } = require('./accessibility');
 const path = require('path');
 
 const allEngines = ['chromium', 'firefox', 'webkit'];
@@ -326,6 +327,108 @@ async function desktop(t) {
   });
 }
 
+// A screen reader in chromium, turned on as its user turns it on, hears what chromium's
+// accessibility tree holds: every control named as on the desktop, and its state as it changes.
+async function screenReader(browser) {
+  const t = await engines.chromium(browser, base, 'the page with a screen reader');
+  const cdp = await t.context.newCDPSession(t.page);
+  const heard = async (title) => inWindowOf(await readingOrder(cdp), title);
+  const find = (nodes, role, name) => nodes.find((node) => node.role === role && node.name === name) ||
+    { checked: `no ${role} "${name}"`, pressed: `no ${role} "${name}"` };
+  const focused = async () => (await readingOrder(cdp))
+    .filter((node) => node.focused && node.role !== 'RootWebArea').map((node) => `${node.role} ${node.name}`);
+  // What it reads, with the text of each caption, box, button and field, in its order.
+  const read = (nodes) => nodes.filter((node) => ['StaticText', 'checkbox', 'button', 'textbox'].includes(node.role))
+    .map((node) => node.role === 'StaticText' ? node.name : `${node.role} ${node.name}`);
+  const ticked = (nodes) => ofRole(nodes, 'checkbox').filter((box) => box.checked !== 'false').map((box) => box.name);
+
+  if (!await step(t, 'turned on, a screen reader hears each control of the calculator by its desktop name, ' +
+                     'captions as text, the limit with its value, the results as live text, row by row', async () => {
+    await t.goto(base);
+    await waitForWindow(t);
+    await t.type('500');
+    await turnOn(t.page);
+    const calculator = await heard(mainTitle);
+    const boxes = ofRole(calculator, 'checkbox');
+    expect('boxes named, each its own name', [boxes.length, new Set(boxes.map((box) => box.name)).size,
+                                               boxes.filter((box) => !box.name).length], [71, 71, 0]);
+    expect('text fields', ofRole(calculator, 'textbox').map((box) => [box.name, box.value]), [['Table limit', '500']]);
+    expect('buttons named', ofRole(calculator, 'button').filter((button) => !button.name).length, 0);
+    const order = read(calculator);
+    const row = order.indexOf('closed kong honor');
+    expect('a row, from its caption', order.slice(row, row + 6), ['closed kong honor',
+      ...[1, 2, 3, 4].map((n) => `checkbox closed kong honor, meld ${n} of 4`), 'button Hint']);
+    const worth = order.indexOf('Your hand is worth');
+    expect('a result after its caption', order.slice(worth, worth + 2), ['Your hand is worth', '20']);
+    expect('the results as live text', ofRole(calculator, 'generic').filter((node) => node.live === 'polite' &&
+      /; Copy result: Ctrl\+C, context menu$/.test(node.description)).length, 2);
+    expect('menus', ofRole(calculator, 'menuitem').map((item) => item.name), ['Options', 'Fancounting', 'Help']);
+    expect('focused', await focused(), ['textbox Table limit']);
+  }))
+    return t.close();
+
+  await step(t, 'the focus follows Tab; the boxes\' states follow Space, a click on their element and "Clear ALL"', async () => {
+    await t.press('Tab');
+    expect('focused after Tab', await focused(), ['checkbox Check when East']);
+    await t.press('Space');
+    expect('after Space', find(await heard(mainTitle), 'checkbox', 'Check when East').checked, 'true');
+    await t.press('Space');
+    await activate(t.page, 'checkbox', 'closed pong honor, meld 1 of 4');
+    expect('ticked', ticked(await heard(mainTitle)), ['closed pong honor, meld 1 of 4']);
+    expect('copied', (await copied(t)).split('\n')[0], `${result('28')}, Not East × 4, V! Points 112`);
+    await activate(t.page, 'button', 'Clear ALL');
+    const cleared = await heard(mainTitle);
+    expect('after Clear ALL', [ticked(cleared), ofRole(cleared, 'textbox')[0].value], [[], '']);
+    expect('focused after Clear ALL', await focused(), ['textbox Table limit']);
+    await t.type('500');
+  });
+
+  await step(t, 'a message box is an alert dialog with its text, its button focused; after OK the limit box', async () => {
+    await t.type('x');
+    await t.wait(300);
+    const message = await heard('MJ Calculator');
+    expect('the dialog', ofRole(await readingOrder(cdp), 'alertdialog').map((dialog) => dialog.name), ['MJ Calculator']);
+    expect('what it says', read(message), ['You made a typo, mahjongaddict', 'button OK']);
+    expect('focused', await focused(), ['button OK']);
+    await t.press('Enter');
+    await t.wait(300);
+    expect('focused after OK', await focused(), ['textbox Table limit']);
+    await t.press('Backspace');
+  });
+
+  await step(t, 'the menus work from their elements; the fan counter\'s tiles are named, their states follow ' +
+                'clicks on their elements, and its fans are live text', async () => {
+    await activate(t.page, 'menuitem', 'Fancalculator');
+    await t.wait(500);
+    const fanCounter = await heard(fanTitle);
+    const tiles = ofRole(fanCounter, 'checkbox').filter((box) => /wind|dragons|Flower|Season/.test(box.name));
+    expect('tiles named', tiles.length, 23);
+    const focus = (await readingOrder(cdp)).filter((node) => node.focused && node.role !== 'RootWebArea');
+    expect('focused in the fan counter', focus.map((node) => node.within.includes(fanTitle)), [true]);
+    await activate(t.page, 'checkbox', 'Pong or kong of white dragons');
+    expect('ticked', ticked(await heard(fanTitle)), ['Pong or kong of white dragons']);
+    const fans = read(await heard(fanTitle));
+    expect('Your FANS', fans.slice(fans.indexOf('Your FANS'), fans.indexOf('Your FANS') + 2), ['Your FANS', '2']);
+    await t.click(...(await windowNamed(t, fanTitle)).close);
+    await t.wait(500);
+    expect('the fan counter gone', (await heard(fanTitle)).length, 0);
+  });
+
+  await step(t, 'turned on after a message and with the fan counter open, it hears both windows', async () => {
+    await t.goto(base);
+    await waitForWindow(t);
+    await t.type('x');
+    await t.wait(300);
+    await t.press('Enter');
+    await chooseMenuItem(t, 'fancountingMenu', 2);
+    await turnOn(t.page);
+    expect('boxes and tiles', [ofRole(await heard(mainTitle), 'checkbox').length,
+                               ofRole(await heard(fanTitle), 'checkbox').length > 23], [71, true]);
+    expect('problems', await t.problems(), []);
+  });
+  await t.close();
+}
+
 // Chromium's screenshots keep their names; the other engines' are named after them.
 const suffix = (t) => t.engine === 'chromium' ? '' : `-${t.engine}`;
 
@@ -390,6 +493,7 @@ const runs = {
       const t = await engines.chromium(browser, base);
       await desktop(t);
       await t.close();
+      await screenReader(browser);
       await phoneSized(browser);
     } finally {
       await browser.close();
@@ -406,6 +510,8 @@ const runs = {
 
 // The runs that need chromium's emulation, named in the other engines' output with the reason.
 async function chromiumRunsNotTried(engine) {
+  await step(engine, 'what a screen reader hears', null,
+             chromiumOnly('the accessibility tree is read through chromium\'s DevTools protocol'));
   await step(engine, 'on a phone-sized touch screen the on-screen keyboard types, a tap ticks a box, and a swipe ' +
                'brings the result', null, chromiumOnly('a phone\'s screen, touch and its swipe are emulated ' +
                                                       'through playwright and chromium\'s DevTools'));
