@@ -17,7 +17,8 @@ CONFIGURE = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMJCALC_WARNINGS_AS_ERRORS=$(WARNI
 
 .PHONY: run test build configure program deps wayland-deps clean tiles install screenshots bench references
 
-# Installs what is missing; as another user, prints the one line to run and stops.
+# Installs what is missing; as another user, prints the one line to run and stops. A list that
+# fails to update (a mirror caught mid-sync) leaves the others updated: the install decides.
 define ensure_packages
 	@missing=""; \
 	for p in $(1); do \
@@ -28,7 +29,8 @@ define ensure_packages
 	    echo "Installing Debian packages:$$missing"; \
 	    export DEBIAN_FRONTEND=noninteractive; \
 	    apt-get install -y -q --no-install-recommends $$missing >/dev/null 2>&1 || \
-	      { apt-get update -q && apt-get install -y -q --no-install-recommends $$missing; } || exit 1; \
+	      { apt-get update -q || echo "apt-get update failed on some lists; installing from the rest"; \
+	        apt-get install -y -q --no-install-recommends $$missing; } || exit 1; \
 	  else \
 	    echo "Some Debian packages are missing. Install them with:"; \
 	    echo "  sudo apt-get install -y$$missing"; \
@@ -267,7 +269,7 @@ windows-check-deps:
 	    exit 1; \
 	  fi; \
 	  echo "Installing Debian packages: wine32:i386"; \
-	  dpkg --add-architecture i386 && apt-get update -q >/dev/null && \
+	  dpkg --add-architecture i386 && { apt-get update -q >/dev/null || true; } && \
 	    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends wine32:i386 >/dev/null || exit 1; \
 	fi
 	$(call ensure_packages,$(WINDOWS_CHECK_PACKAGES))

@@ -63,7 +63,7 @@ if [ -n "$check_packages" ]; then
     echo "Installing Debian packages:$check_packages"
     # shellcheck disable=SC2086 # one word per package
     { apt-get install -y -q --no-install-recommends $check_packages >/dev/null ||
-        { apt-get update -q >/dev/null && apt-get install -y -q --no-install-recommends $check_packages >/dev/null; }; } ||
+        { apt-get update -q >/dev/null; apt-get install -y -q --no-install-recommends $check_packages >/dev/null; }; } ||
         stop "could not install$check_packages"
 fi
 # shellcheck disable=SC2046 # pkg-config's flags are meant to be split
@@ -74,18 +74,25 @@ g++ -std=c++17 -shared -fPIC -O1 -o "$work/libprobe.so" "$here/../program/probe.
 
 # --- Debian's tests of the installed package (debian/tests) ---------------------------------------
 # As Debian's CI runs them: autopkgtest unpacks the source package built beside the .deb, installs
-# the .deb and what the tests need, and runs them here, on this machine (the null runner). The
-# checks below then install the package from scratch again.
+# what the tests need, and runs them here, on this machine (the null runner). The .deb is installed
+# with apt first and autopkgtest told to take the installed package (-B): handed the .deb itself,
+# it publishes it through a repository of its own in the machine's apt sources and, to take that
+# away again, updates every list of the machine's archive, so that one index caught mid-sync on a
+# mirror failed the package's tests after they had passed. The checks below then install the
+# package from scratch again.
 dsc=$(dirname "$deb")/$(basename "$deb" | sed 's/_[^_]*\.deb$//').dsc
 if [ ! -f "$dsc" ]; then
     fail "$dsc is missing: make package builds it beside $deb"
-elif autopkgtest --output-dir "$work/autopkgtest" "$deb" "$dsc" -- null >"$work/autopkgtest.log" 2>&1; then
+elif ! apt-get install -y -q "$deb" >"$work/autopkgtest-install.log" 2>&1; then
+    cat "$work/autopkgtest-install.log"
+    fail "apt-get install $deb, for autopkgtest"
+elif autopkgtest -B --output-dir "$work/autopkgtest" "$dsc" -- null >"$work/autopkgtest.log" 2>&1; then
     sed 's/^/  /' "$work/autopkgtest/summary"
-    pass "autopkgtest $deb $dsc -- null"
+    pass "autopkgtest -B $dsc -- null, with $deb installed"
 else
     rc=$?
     cat "$work/autopkgtest.log"
-    fail "autopkgtest $deb $dsc -- null exited with status $rc"
+    fail "autopkgtest -B $dsc -- null, with $deb installed, exited with status $rc"
 fi
 
 if dpkg-query -W -f='${db:Status-Status}' mjcalc 2>/dev/null | grep -q '^installed$'; then
@@ -104,7 +111,7 @@ field Recommends | has qt6-wayland && pass "Recommends names qt6-wayland, Qt's W
 
 # --- Installing ---------------------------------------------------------------------------------
 if apt-get install -y -q "$deb" >"$work/install.log" 2>&1 ||
-    { apt-get update -q >/dev/null 2>&1 && apt-get install -y -q "$deb" >"$work/install.log" 2>&1; }; then
+    { apt-get update -q >/dev/null 2>&1; apt-get install -y -q "$deb" >"$work/install.log" 2>&1; }; then
     pass "apt-get install $deb"
 else
     cat "$work/install.log"

@@ -68,7 +68,7 @@ if [ -n "$missing" ]; then
     say "installing Debian packages:$missing"
     # shellcheck disable=SC2086 # one word per package
     { DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing >/dev/null ||
-        { apt-get update -q >/dev/null && DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+        { apt-get update -q >/dev/null; DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
             --no-install-recommends $missing >/dev/null; }; } || fail "could not install$missing"
 fi
 

@@ -11,7 +11,7 @@ font_package=fonts-noto-cjk
 if ! dpkg-query -W -f '${Status}' "$font_package" 2>/dev/null | grep -q 'ok installed'; then
     # The package lists may be stale on a fresh machine; refresh them only when needed.
     apt-get install -y --no-install-recommends "$font_package" ||
-        { apt-get update && apt-get install -y --no-install-recommends "$font_package"; }
+        { apt-get update || true; apt-get install -y --no-install-recommends "$font_package"; }
 fi
 
 build=$(mktemp -d "${TMPDIR:-/tmp}/tilegen.XXXXXX")
