@@ -5,14 +5,17 @@
 
 #ifdef Q_OS_WASM
 #include <QFile>
-#include <QFontDatabase>
+#include <QFont>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStyle>
+#include <QTimer>
 
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #endif
 
 #include <cstdio>
@@ -82,7 +85,8 @@ void callPage(const char* name, const QString& text = {})
 }
 
 // The windows' title bars are the page's own text, which the page writes in the sheets' face. The
-// face is handed over from the program, which carries it, rather than downloaded a second time.
+// face is handed over from the program (Qt keeps it among its resources) rather than downloaded a
+// second time.
 void lendSheetFaceToPage()
 {
     QFile file(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
@@ -91,12 +95,36 @@ void lendSheetFaceToPage()
     const QByteArray bytes = file.readAll();
     using emscripten::val;
     // A copy: the view into the program's memory is gone once this function returns.
-    const val copy = val::global("Uint8Array").new_(emscripten::typed_memory_view(
-        static_cast<size_t>(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.constData())));
+    const val copy = val::global("Uint8Array")
+                         .new_(emscripten::typed_memory_view(
+                             static_cast<size_t>(bytes.size()),
+                             reinterpret_cast<const unsigned char*>(bytes.constData())));
     val face = val::global("FontFace").new_(std::string("MJ Calculator Sheets"), copy["buffer"]);
     val::global("document")["fonts"].call<void>("add", face);
     face.call<val>("load");
 }
+
+// Runs a piece of work once the first window is on the page. Qt paints a frame and puts it on the
+// page in one go, so work posted from its first paint event follows the first frame.
+class AfterFirstFrame final : public QObject {
+public:
+    AfterFirstFrame(QObject* parent, std::function<void()> work)
+        : QObject(parent), work_(std::move(work))
+    {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && work_) {
+            QTimer::singleShot(0, parent(), std::exchange(work_, {}));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
 
 // What a page lacks that a desktop gives every window:
 // - A window manager to place new windows: each would open in the top-left corner, squarely over
@@ -124,10 +152,9 @@ protected:
             if (type == Qt::Window && !window->testAttribute(Qt::WA_Moved)) {
                 // The window in use, not the new one, should the platform have activated that
                 // before showing it.
-                const auto inUse = std::find_if(used_.crbegin(), used_.crend(),
-                                                [window](const QPointer<QWidget>& used) {
-                                                    return used && used != window;
-                                                });
+                const auto inUse = std::find_if(
+                    used_.crbegin(), used_.crend(),
+                    [window](const QPointer<QWidget>& used) { return used && used != window; });
                 if (inUse != used_.crend()) {
                     const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
                     window->move((*inUse)->frameGeometry().topLeft() + QPoint(step, step));
@@ -156,15 +183,13 @@ private:
 #endif
 
 // A browser lends the program none of the player's fonts, and Qt's face for menus, tool tips
-// and dialogs there is larger than a desktop's: the sheets' family comes inside the program, and
-// the rest is written in it at a desktop's size. When the last window closes the program ends,
-// as it does on a desktop, and the page is told so that it can say so and offer a new start.
+// and dialogs there is larger than a desktop's: the sheets' family comes inside Qt for the
+// browser, which carries it as its own face, and the rest is written in it at a desktop's size.
+// When the last window closes the program ends, as it does on a desktop, and the page is told so
+// that it can say so and offer a new start.
 void settleInBrowser(QApplication& application)
 {
 #ifdef Q_OS_WASM
-    for (const char* face :
-         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
     QFont desktop(QStringLiteral("Liberation Sans"));
     desktop.setPixelSize(12);
     QApplication::setFont(desktop);
@@ -174,6 +199,20 @@ void settleInBrowser(QApplication& application)
                      [] { callPage("programEnded"); });
 #else
     (void)application;
+#endif
+}
+
+// The windows carry the program's icon. In a browser the title bar's copy is decoded, scaled and
+// encoded again for the page, which kept the player from the sheet for a tenth of a second or so:
+// there the icon comes once the first window is drawn, where a desktop's title bar needs it first.
+void giveWindowsTheirIconInTime(QApplication& application)
+{
+#ifdef Q_OS_WASM
+    application.installEventFilter(
+        new AfterFirstFrame(&application, [] { mjcalc::giveWindowsTheirIcon(); }));
+#else
+    (void)application;
+    mjcalc::giveWindowsTheirIcon();
 #endif
 }
 
@@ -191,6 +230,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     settleInBrowser(application);
     mjcalc::describeApplication(application);
+    giveWindowsTheirIconInTime(application);
 
     mjcalc::Application program;
     program.start();

@@ -24,7 +24,11 @@ void describeApplication(QApplication& application)
     application.setOrganizationName(QStringLiteral("MJ Calculator"));
 
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+    useSheetFont(chooseSheetFont({form1Controls(), form3Controls()}));
+}
 
+void giveWindowsTheirIcon()
+{
     // The sizes a title bar or task bar uses, as many as the resources bring; the large ones,
     // for launchers, are installed beside the desktop entry. Each is named with its size
     // (mjcalc-32.png), so that it is decoded only when a platform asks for it: a browser's title
@@ -36,8 +40,6 @@ void describeApplication(QApplication& application)
         icon.addFile(icons.filePath(file), QSize(side, side));
     }
     QApplication::setWindowIcon(icon);
-
-    useSheetFont(chooseSheetFont({form1Controls(), form3Controls()}));
 }
 
 } // namespace mjcalc

@@ -12,7 +12,10 @@ inline constexpr char kDesktopId[] = "org.mjcalc.MJCalculator";
 // "1.00": the version as players have always seen it written.
 [[nodiscard]] QString programVersionText();
 
-// Name, version, the red-dragon icon every window carries, and the sheets' font.
+// Name, version and the sheets' font.
 void describeApplication(QApplication& application);
+
+// The red-dragon icon every window carries, the windows already open included.
+void giveWindowsTheirIcon();
 
 } // namespace mjcalc

@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     mjcalc::describeApplication(application);
+    mjcalc::giveWindowsTheirIcon();
     mjcalc::Application program;
     program.start();
     mjcalc::bench::quitWhenIdle();

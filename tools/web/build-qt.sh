@@ -49,14 +49,24 @@ qt_options=(
   -DFEATURE_movie=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
   -DFEATURE_systemtrayicon=OFF
 )
+# The sans-serif family the platform plugin compiles in, the sheets' own (see qt-patches/05-*), from
+# fonts-liberation2, whose folder Debian 13 renamed.
+for liberation in /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation; do
+  [ -f "$liberation/LiberationSans-Regular.ttf" ] && break
+done
+faces=("$liberation/LiberationSans-Regular.ttf" "$liberation/LiberationSans-Bold.ttf")
+for face in "${faces[@]}"; do
+  [ -f "$face" ] || fail "$face is missing: fonts-liberation2 brings it"
+done
 # Raised whenever a step below changes what the cache holds.
 recipe=1
 qt_cache_entry web "recipe $recipe" "$host_version" "$(emcc --version | head -n1)" "${qt_options[@]}" \
-  "$(cat "$here/emscripten-env.sh" "$here"/qt-patches/*.patch)"
+  "$(cat "$here/emscripten-env.sh" "$here"/qt-patches/*.patch)" "$(cat "${faces[@]}" | sha256sum)"
 
 if [ ! -f src.ready ]; then
   qt_fetch_source
   qt_patch_source "$here"/qt-patches/*.patch
+  cp "${faces[@]}" src/src/3rdparty/wasm/
   touch src.ready
 fi
 
@@ -67,5 +77,6 @@ make_emsdk "$entry/emsdk"
 export EMSDK="$entry/emsdk"
 qt_build "Qt for WebAssembly" "$emscripten_toolchain" "${qt_options[@]}"
 
-# The platform plugin compiles DejaVu in, for text when the program brings no font.
+# The platform plugin compiles DejaVu Sans Mono in; Liberation's licence goes beside the page
+# from fonts-liberation2 (build.sh).
 qt_finish wasm/DEJAVU-LICENSE

@@ -115,6 +115,7 @@ function windows(t) {
         return {
           title: name ? name.textContent : '',
           titleFont: name ? getComputedStyle(name).fontFamily : '',
+          icon: w.querySelector('.title-bar img')?.src || '',
           frame: rect(w),
           client: rect(w.querySelector('canvas')),
           active: !w.classList.contains('inactive'),
@@ -178,7 +179,7 @@ async function keptByTheBrowser(t) {
 
 // The page at a desktop's size, used by keyboard and mouse: the same steps in every engine.
 async function desktop(t) {
-  if (!await step(t, 'the page loads, titled; the main window is drawn, active, its title in the sheets\' face', async () => {
+  if (!await step(t, 'the page loads, titled; the main window is drawn, active, its title in the sheets\' face beside the program\'s icon', async () => {
     await t.goto(base);
     expect('title', await t.title(), 'MJ Calculator');
     await waitForWindow(t);
@@ -188,6 +189,13 @@ async function desktop(t) {
     expect('title face', main.titleFont.split(',')[0], '"MJ Calculator Sheets"');
     expect('the face lent by the program is there',
            await t.evaluate(() => document.fonts.check('13px "MJ Calculator Sheets"')), true);
+    // The program's icon follows the first frame; until then the title bar shows Qt's, an SVG.
+    let icon = (await windowNamed(t, mainTitle)).icon;
+    for (let tries = 0; tries < 50 && !icon.startsWith('data:image/png'); ++tries) {
+      await t.wait(100);
+      icon = (await windowNamed(t, mainTitle)).icon;
+    }
+    expect('title-bar icon', icon.slice(0, 'data:image/png'.length), 'data:image/png');
     expect('sheet drawn', await t.pixel(await inWindow(t, mainTitle, at.sheetBlank)), standardBackground);
   }))
     return;
