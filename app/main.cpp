@@ -203,8 +203,9 @@ void settleInBrowser(QApplication& application)
 }
 
 // The windows carry the program's icon. In a browser the title bar's copy is decoded, scaled and
-// encoded again for the page, which kept the player from the sheet for a tenth of a second or so:
-// there the icon comes once the first window is drawn, where a desktop's title bar needs it first.
+// encoded again for the page, which kept the player from the sheet some tens of milliseconds
+// longer: there the icon comes once the first window is drawn, where a desktop's title bar needs
+// it first.
 void giveWindowsTheirIconInTime(QApplication& application)
 {
 #ifdef Q_OS_WASM
